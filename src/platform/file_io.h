@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/byte_writer.h"
+
+namespace quillor {
+
+// Reads a whole file into memory. False (with `error` set) when it cannot be opened or
+// read.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* error);
+
+bool FileExists(const std::string& path);
+
+// Writes a file so that a failure can never destroy what was there before: the bytes
+// go to a temporary file in the same folder, which replaces the target only when
+// everything has been written and flushed. Dropping an uncommitted writer removes the
+// temporary file and leaves the target as it was.
+class AtomicFileWriter final : public ByteWriter {
+public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter() override;
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Creates the temporary file beside `path`. False when the folder cannot be written.
+    bool Open(const std::string& path);
+    bool Write(const void* data, std::size_t size) override;
+    // Flushes, syncs and renames over the target; false (target untouched) on any error.
+    bool Commit();
+    void Abandon();
+
+    bool IsOpen() const { return fd_ >= 0; }
+    bool Failed() const { return failed_; }
+    const std::string& TargetPath() const { return target_; }
+    const std::string& Error() const { return error_; }
+
+private:
+    bool Flush();
+
+    int fd_ = -1;
+    bool failed_ = false;
+    std::string target_;
+    std::string temp_;
+    std::string error_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace quillor

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillor {
+
+enum class MessageIcon { None, Information, Exclamation, Question, Stop };
+enum class QuestionButtons { OkCancel, YesNo, YesNoCancel };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    std::string title;          // also the "Previous Paths" key of the dialog
+    std::string filter;         // "Name (*.ext)|*.ext|..." as the program's tables write it
+    std::string folder;         // where the dialog starts
+    std::string fileName;       // initial file name
+    std::string defaultExtension;
+    bool confirmOverwrite = false;
+};
+
+// The state and rules of one dialog, independent of any toolkit. The toolkit side shows
+// a window bound to the model; tests drive the model directly.
+class DialogModel {
+public:
+    virtual ~DialogModel() = default;
+    virtual std::string_view Title() const = 0;
+};
+
+// The only way program logic talks to the user: messages, questions, file choice,
+// dialogs and the wait cursor. The window program implements it with real windows, the
+// command line with the terminal and the tests with a scripted fake.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    virtual void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+    virtual Answer Ask(std::string_view text, std::string_view title, QuestionButtons buttons,
+                       MessageIcon icon) = 0;
+    virtual std::optional<std::string> ChooseFileToOpen(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(const FileDialogRequest& request) = 0;
+    // Shows the dialog for `model`; true when the user pressed OK. The model holds the
+    // values the user left in it either way.
+    virtual bool RunDialog(DialogModel& model) = 0;
+
+    virtual void BeginWait() = 0;
+    virtual void EndWait() = 0;
+};
+
+// Shows the wait cursor for as long as it lives, and restores the previous one.
+class WaitCursor {
+public:
+    explicit WaitCursor(Interaction& ui) : ui_(ui) { ui_.BeginWait(); }
+    ~WaitCursor() { ui_.EndWait(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Interaction& ui_;
+};
+
+}  // namespace quillor
