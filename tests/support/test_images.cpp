@@ -18,6 +18,27 @@ void MakeGradient24(COXDIB& image, int width, int height) {
     }
 }
 
+void MakeSmooth24(COXDIB& image, int width, int height) {
+    image.CreateBlank(24, width, height);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* line = image.Line(y);
+        for (int x = 0; x < width; ++x) {
+            line[x * 3 + 0] = 128;
+            line[x * 3 + 1] = std::uint8_t(y * 255 / std::max(1, height - 1));
+            line[x * 3 + 2] = std::uint8_t(x * 255 / std::max(1, width - 1));
+        }
+    }
+}
+
+void MakeSmooth8(COXDIB& image, int width, int height) {
+    image.CreateBlank(8, width, height);
+    for (unsigned i = 0; i < 256; ++i) image.SetTableWord(std::uint8_t(i), 0x010101u * i);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* line = image.Line(y);
+        for (int x = 0; x < width; ++x) line[x] = std::uint8_t((x + y) * 255 / std::max(1, width + height - 2));
+    }
+}
+
 void MakePattern8(COXDIB& image, int width, int height) {
     image.CreateBlank(8, width, height);
     for (unsigned i = 0; i < 256; ++i)

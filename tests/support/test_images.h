@@ -10,6 +10,10 @@ namespace quillor::testing {
 // A true-colour picture whose every pixel differs from its neighbours in a way a
 // swapped channel, flipped row or shifted column would show.
 void MakeGradient24(COXDIB& image, int width, int height);
+// A picture without sharp edges, fair to lossy formats: red across, green down.
+void MakeSmooth24(COXDIB& image, int width, int height);
+// The same as a 256-colour picture over a grey ramp.
+void MakeSmooth8(COXDIB& image, int width, int height);
 // A 256-colour picture using every index, with a palette unlike the default one.
 void MakePattern8(COXDIB& image, int width, int height);
 

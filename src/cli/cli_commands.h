@@ -1,0 +1,10 @@
+#pragma once
+
+namespace quillor {
+
+// Each verb takes the arguments after its own name and returns the exit status:
+// 0 done, 1 a file could not be read or written, 2 the command line was wrong.
+int RunInfo(int argc, char** argv, bool help);
+int RunConvert(int argc, char** argv, bool help);
+
+}  // namespace quillor

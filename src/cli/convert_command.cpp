@@ -1,0 +1,124 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_commands.h"
+#include "cli/cli_interaction.h"
+#include "cli/cli_options.h"
+#include "core/text_format.h"
+#include "document/frame_image_io.h"
+#include "formats/codec/codec_error.h"
+#include "formats/image_file_messages.h"
+#include "formats/image_file_type.h"
+#include "formats/image_settings_keys.h"
+#include "formats/save_checks.h"
+
+namespace quillor {
+
+namespace {
+
+using namespace settings_keys;
+
+constexpr const char* kHelp =
+    "usage: quillor convert IN OUT [options]\n"
+    "\n"
+    "Reads IN and writes OUT in the format OUT's extension names, as Quillor's Save As\n"
+    "would: the picture keeps its colour mode, and formats that cannot hold it refuse\n"
+    "(2- and 16-colour pictures only go to BMP, JPEG only takes true colour).\n"
+    "\n"
+    "  --quality N               JPEG quality, 1 to 100 (default 100)\n"
+    "  --progressive             write a progressive JPEG\n"
+    "  --interlace               write an Adam7-interlaced PNG\n"
+    "  --tiff-compression KIND   none (default), jpeg (true colour only) or packbits\n"
+    "  --page N                  which page of a multi-page TIFF to read (from 1; default 1)\n"
+    "  --password-env VAR        the password of a protected PAX or TLA input, and of the\n"
+    "                            output when it is PAX or TLA, from environment variable VAR\n"
+    "  --output-password-env VAR a different password for the output\n"
+    "  --encryption-type N       PAX key-derivation strength, 1 (fast) to 6 (strongest)\n"
+    "\n"
+    "Passwords are never taken from the command line itself, where other users could see\n"
+    "them. OUT is replaced only once it has been written completely.\n";
+
+bool ApplySaveOptions(const CliOptions& options, CliInteraction& ui, SettingsStore& settings) {
+    int quality = 100;
+    if (!options.Integer("--quality", 1, 100, quality)) return false;
+    settings.SetInt(kJpgSave, kJpgQuality, quality);
+    settings.SetInt(kJpgSave, kJpgProgressive, options.flags.count("--progressive") ? 1 : 0);
+    settings.SetInt(kPngSave, kPngInterlace, options.flags.count("--interlace") ? 1 : 0);
+
+    int compression = 0;
+    if (const auto it = options.values.find("--tiff-compression"); it != options.values.end()) {
+        if (it->second == "none") compression = 0;
+        else if (it->second == "jpeg") compression = 1;
+        else if (it->second == "packbits") compression = 2;
+        else {
+            std::fprintf(stderr, "quillor: --tiff-compression takes none, jpeg or packbits\n");
+            return false;
+        }
+    }
+    settings.SetInt(kTifSave, kTifCompression, compression);
+
+    int encryption = 1;
+    if (!options.Integer("--encryption-type", 1, 6, encryption)) return false;
+    settings.SetInt(kPaxSave, kPaxEncryption, encryption);
+
+    std::string password = ui.password.value_or("");
+    if (const auto it = options.values.find("--output-password-env"); it != options.values.end())
+        if (!PasswordFromEnvironment(it->second, password)) return false;
+    settings.SetInMemory(kPaxSave, kPassword, password);
+    settings.SetInMemory(kTlaSave, kPassword, password);
+    return true;
+}
+
+void ReportDetail() {
+    if (!LastCodecError().empty()) std::fprintf(stderr, "quillor: (%s)\n", LastCodecError().c_str());
+}
+
+}  // namespace
+
+int RunConvert(int argc, char** argv, bool help) {
+    if (help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    CliOptions options;
+    if (!options.Parse(argc, argv,
+                       {"--quality", "--tiff-compression", "--page", "--password-env",
+                        "--output-password-env", "--encryption-type"},
+                       {"--progressive", "--interlace"}) ||
+        options.files.size() != 2) {
+        std::fputs(kHelp, stderr);
+        return 2;
+    }
+    CliInteraction ui;
+    SettingsStore settings;  // the user's own settings are neither read nor changed
+    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, settings)) return 2;
+    const std::string& in = options.files[0];
+    const std::string& out = options.files[1];
+    const ImageFileType outType = GetImageFileType(out);
+    if (outType == ImageFileType::Unknown || outType == ImageFileType::Gif) {
+        std::fprintf(stderr, "quillor: cannot write '%s': name it with one of the extensions "
+                             ".bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n",
+                     out.c_str());
+        return 2;
+    }
+
+    const ImageFileContext context{ui, settings};
+    COXDIB image;
+    LoadOutcome outcome = LoadOutcome::Failed;
+    if (!LoadFrameImage(image, in, context, &outcome)) {
+        if (outcome == LoadOutcome::Failed)
+            ui.ShowMessage(FormatText(messages::kCannotLoad, {in}), messages::kLoadingError,
+                           MessageIcon::Exclamation);
+        ReportDetail();
+        return 1;
+    }
+    const ColourMode mode = FinishImageLoad(image);
+    if (!CheckBeforeSave(out, mode, false, context)) return 1;
+    if (!SaveImageInMode(image, mode, out, context)) {
+        ReportDetail();
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace quillor

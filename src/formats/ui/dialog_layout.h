@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QVBoxLayout>
+
+namespace quillor {
+
+// The OK and Cancel row every small settings dialog ends with.
+inline QDialogButtonBox* AddOkCancel(QDialog* dialog, QBoxLayout* layout) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return buttons;
+}
+
+}  // namespace quillor

@@ -1,0 +1,222 @@
+// The quillor command line, run as a user runs it: a separate process, its output and
+// its exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "formats/image_file.h"
+#include "support/scripted_interaction.h"
+#include "support/temp_dir.h"
+#include "support/test_images.h"
+
+namespace quillor {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+
+struct Outcome {
+    int status = -1;  // exit status, or -1 when the program died of a signal
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class Cli : public ::testing::Test {
+protected:
+    TempDir dir;
+
+    // Runs quillor with no display at all, so any attempt to reach one fails.
+    Outcome Quillor(const std::vector<std::string>& args, const std::string& env = "") {
+        std::string command = "cd " + Quote(dir.Path()) + " && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " + env + " " +
+                              Quote(QUILLOR_BINARY);
+        for (const auto& a : args) command += " " + Quote(a);
+        command += " >" + Quote(dir.File(".out")) + " 2>" + Quote(dir.File(".err"));
+        const int raw = std::system(command.c_str());
+        Outcome run;
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.out = Slurp(dir.File(".out"));
+        run.err = Slurp(dir.File(".err"));
+        return run;
+    }
+
+    void Save(const COXDIB& image, const std::string& name) {
+        testing::ScriptedInteraction ui;
+        SettingsStore settings;
+        ASSERT_TRUE(SaveImageFile(image, dir.File(name), {ui, settings}));
+    }
+    COXDIB Load(const std::string& name) {
+        testing::ScriptedInteraction ui;
+        SettingsStore settings;
+        COXDIB image;
+        LoadImageFile(image, dir.File(name), {ui, settings});
+        return image;
+    }
+};
+
+TEST_F(Cli, HelpDescribesEveryVerbAndOption) {
+    Outcome help = Quillor({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("info"), std::string::npos);
+    EXPECT_NE(help.out.find("convert"), std::string::npos);
+    Outcome convert = Quillor({"convert", "--help"});
+    EXPECT_EQ(convert.status, 0);
+    for (const char* option : {"--quality", "--progressive", "--interlace", "--tiff-compression",
+                               "--page", "--password-env"})
+        EXPECT_NE(convert.out.find(option), std::string::npos) << option;
+    EXPECT_EQ(Quillor({"info", "--help"}).status, 0);
+    EXPECT_EQ(Quillor({"convert", "only-one-file.bmp"}).status, 2);
+    EXPECT_EQ(Quillor({"convert", "a.bmp", "b.png", "--bogus"}).status, 2);
+    EXPECT_EQ(Quillor({"convert", "a.bmp", "b.jpg", "--quality", "200"}).status, 2);
+    EXPECT_EQ(Quillor({"convert", "a.bmp", "b.jpg", "--tiff-compression", "lzw"}).status, 2);
+}
+
+TEST_F(Cli, InfoDescribesFilesAsTheProgramOpensThem) {
+    COXDIB gradient, four;
+    testing::MakeGradient24(gradient, 30, 20);
+    ASSERT_TRUE(four.CreateBlank(4, 5, 6));
+    Save(gradient, "photo.png");
+    Save(four, "sixteen.bmp");
+    Outcome run = Quillor({"info", "photo.png", "sixteen.bmp"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("photo.png: PNG, 30 x 20, true colour"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("sixteen.bmp: BMP, 5 x 6, 16 colours"), std::string::npos) << run.out;
+
+    Save(gradient, "one.tif");
+    run = Quillor({"info", "one.tif", "missing.png"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("one.tif: TIFF, 30 x 20, true colour, 1 page"), std::string::npos);
+    EXPECT_NE(run.err.find("Quillor cannot load 'missing.png'.\nPossible unsupported or copyrighted "
+                           "compression method."),
+              std::string::npos);
+}
+
+class CliRoundTrip : public Cli, public ::testing::WithParamInterface<std::pair<const char*, int>> {};
+
+TEST_P(CliRoundTrip, PicturesSurviveAConversionThereAndBack) {
+    const auto [extension, tolerance] = GetParam();
+    COXDIB truecolour, palette;
+    if (tolerance > 0) {
+        testing::MakeSmooth24(truecolour, 33, 17);
+        testing::MakeSmooth8(palette, 21, 9);
+    } else {
+        testing::MakeGradient24(truecolour, 33, 17);
+        testing::MakePattern8(palette, 21, 9);
+    }
+    Save(truecolour, "t.bmp");
+    Save(palette, "p.bmp");
+    for (const char* name : {"t", "p"}) {
+        const std::string there = std::string(name) + "2" + extension;
+        const std::string back = std::string(name) + "3.bmp";
+        Outcome a = Quillor({"convert", std::string(name) + ".bmp", there});
+        ASSERT_EQ(a.status, 0) << a.err;
+        Outcome b = Quillor({"convert", there, back});
+        ASSERT_EQ(b.status, 0) << b.err;
+        const COXDIB& original = name[0] == 't' ? truecolour : palette;
+        EXPECT_LE(testing::LargestChannelDifference(Load(back), original), tolerance) << there;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CliRoundTrip,
+                         ::testing::Values(std::make_pair(".bmp", 0), std::make_pair(".png", 0),
+                                           std::make_pair(".tif", 0), std::make_pair(".tiff", 0)),
+                         [](const auto& info) { return std::string(info.param.first + 1); });
+
+TEST_F(Cli, JpegConversionsStayWithinTheLoss) {
+    COXDIB smooth;
+    testing::MakeSmooth24(smooth, 40, 30);
+    Save(smooth, "s.bmp");
+    ASSERT_EQ(Quillor({"convert", "s.bmp", "s.jpg", "--quality", "95", "--progressive"}).status, 0);
+    ASSERT_EQ(Quillor({"convert", "s.jpg", "s2.bmp"}).status, 0);
+    EXPECT_LE(testing::LargestChannelDifference(Load("s2.bmp"), smooth), 12);
+}
+
+TEST_F(Cli, TwoAndSixteenColourBitmapsComeBackPacked) {
+    COXDIB one, four;
+    ASSERT_TRUE(one.CreateBlank(1, 11, 3));
+    one.SetTableWord(1, 0xFFFFFF);
+    one.GetBits()[0] = 0xA0;
+    ASSERT_TRUE(four.CreateBlank(4, 11, 3));
+    four.GetBits()[0] = 0x7E;
+    Save(one, "one.bmp");
+    Save(four, "four.bmp");
+    ASSERT_EQ(Quillor({"convert", "one.bmp", "one2.bmp"}).status, 0);
+    ASSERT_EQ(Quillor({"convert", "four.bmp", "four2.bmp"}).status, 0);
+    EXPECT_EQ(ReadBytes(dir.File("one2.bmp"))[28], 1);  // bit count in the written header
+    EXPECT_EQ(ReadBytes(dir.File("four2.bmp"))[28], 4);
+    EXPECT_EQ(testing::DifferenceBetween(Load("one2.bmp"), one), "");
+    EXPECT_EQ(testing::DifferenceBetween(Load("four2.bmp"), four), "");
+}
+
+TEST_F(Cli, RefusalsShowTheProgramsOwnWords) {
+    COXDIB one, four, eight;
+    ASSERT_TRUE(one.CreateBlank(1, 4, 4));
+    ASSERT_TRUE(four.CreateBlank(4, 4, 4));
+    testing::MakePattern8(eight, 4, 4);
+    Save(one, "one.bmp");
+    Save(four, "four.bmp");
+    Save(eight, "eight.bmp");
+    struct Case {
+        const char* in;
+        const char* out;
+        const char* text;
+    } cases[] = {
+        {"one.bmp", "x.png", "Please use BMP format to save Monochrome (1 bit) images."},
+        {"four.bmp", "x.tga", "Please use BMP format to save 16 colour (4 bit) images."},
+        {"eight.bmp", "x.jpg", "JPGs must be True Colour. Please convert image to True Colour first."},
+        {"eight.bmp", "x.jpeg", "JPGs must be True Colour. Please convert image to True Colour first."},
+    };
+    for (const Case& c : cases) {
+        Outcome run = Quillor({"convert", c.in, c.out});
+        EXPECT_EQ(run.status, 1) << c.out;
+        EXPECT_NE(run.err.find(std::string("Cannot Save: ") + c.text), std::string::npos) << run.err;
+        EXPECT_TRUE(ReadBytes(dir.File(c.out)).empty()) << c.out << " was written";
+    }
+    EXPECT_EQ(Quillor({"convert", "eight.bmp", "x.gif"}).status, 2);
+    EXPECT_EQ(Quillor({"convert", "eight.bmp", "x.doc"}).status, 2);
+}
+
+TEST_F(Cli, DamagedFilesOfEveryFormatFailCleanly) {
+    COXDIB image;
+    testing::MakeGradient24(image, 16, 16);
+    for (const char* extension : {".bmp", ".png", ".jpg", ".tif"}) {
+        const std::string good = std::string("good") + extension;
+        Save(image, good);
+        const auto bytes = ReadBytes(dir.File(good));
+        const std::vector<std::vector<std::uint8_t>> damaged = {
+            {},
+            std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 10),
+            std::vector<std::uint8_t>(200, 0xFF),
+        };
+        for (std::size_t i = 0; i < damaged.size(); ++i) {
+            const std::string name = "bad" + std::to_string(i) + extension;
+            testing::WriteBytes(dir.File(name), damaged[i]);
+            Outcome run = Quillor({"convert", name, "out.bmp"});
+            EXPECT_EQ(run.status, 1) << name;
+            EXPECT_NE(run.err.find("Quillor cannot load '" + name + "'"), std::string::npos)
+                << name << ": " << run.err;
+        }
+    }
+    EXPECT_TRUE(ReadBytes(dir.File("out.bmp")).empty());
+}
+
+}  // namespace
+}  // namespace quillor
