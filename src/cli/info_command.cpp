@@ -28,7 +28,7 @@ constexpr const char* kHelp =
     "                      environment variable VAR (never pass a password itself)\n";
 
 int PageCountOf(const std::string& path) {
-    std::vector<std::uint8_t> bytes;
+    FileBuffer bytes;
     int pages = 1;
     if (ReadWholeFile(path, bytes, nullptr)) ReadTiffPageCount(bytes, pages);
     return pages;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/byte_writer.h"
 #include "formats/codec/raster.h"
@@ -13,7 +15,6 @@ namespace quillor {
 
 struct CodecLoadOptions {
     int page = 0;  // TIFF, counted from 0
-    std::string password;
 };
 
 struct CodecSaveOptions {
@@ -32,8 +33,10 @@ struct ImageCodec {
     bool (*readInfo)(std::span<const std::uint8_t>, const CodecLoadOptions&, ImageInfo&);
     bool (*read)(std::span<const std::uint8_t>, const CodecLoadOptions&, RasterTarget&);
     bool (*write)(ByteWriter&, const ConstRasterView&, const CodecSaveOptions&);
-    // Password formats: whether a file can only be opened with its password.
+    // Password formats: whether a file can only be opened with its password, and the
+    // same file opened with one (false for a wrong password).
     bool (*isProtected)(std::span<const std::uint8_t>);
+    bool (*unseal)(std::span<const std::uint8_t>, std::string_view, std::vector<std::uint8_t>&);
 };
 
 // The codec for a type, or null (BMP, GIF and unknown files have none).

@@ -25,7 +25,7 @@ bool Finish(LoadOutcome* outcome, LoadOutcome value) {
 }
 
 bool LoadBmp(COXDIB& image, const std::string& path, const ImageFileContext& context) {
-    std::vector<std::uint8_t> bytes;
+    FileBuffer bytes;
     std::string reason;
     if (!ReadWholeFile(path, bytes, &reason)) {
         context.ui.ShowMessage(FormatText(messages::kCouldNotOpen, {path}),
@@ -82,12 +82,13 @@ bool LoadImageFile(COXDIB& image, const std::string& path, const ImageFileContex
                                                  : "the file's extension names no image format");
         return Finish(outcome, LoadOutcome::Failed);
     }
-    std::vector<std::uint8_t> bytes;
+    FileBuffer file;
     std::string reason;
-    if (!ReadWholeFile(path, bytes, &reason)) {
+    if (!ReadWholeFile(path, file, &reason)) {
         SetCodecError(reason);
         return Finish(outcome, LoadOutcome::Failed);
     }
+    std::span<const std::uint8_t> bytes = file;
 
     CodecLoadOptions options;
     if (type == ImageFileType::Tiff) {
@@ -103,17 +104,20 @@ bool LoadImageFile(COXDIB& image, const std::string& path, const ImageFileContex
     }
     // Only a file that says it is protected is worth a password prompt; a damaged
     // unprotected one fails like any other.
+    std::vector<std::uint8_t> unsealed;
     if (codec->isProtected && codec->isProtected(bytes)) {
         PasswordPromptModel dialog(path);
         if (!context.ui.RunDialog(dialog)) return Finish(outcome, LoadOutcome::Cancelled);
-        options.password = dialog.Password();
-        ImageInfo info;
-        WaitCursor wait(context.ui);
-        if (!codec->readInfo(bytes, options, info)) {
+        {
+            WaitCursor wait(context.ui);
+            if (!codec->unseal(bytes, dialog.Password(), unsealed)) unsealed.clear();
+        }
+        if (unsealed.empty()) {
             context.ui.ShowMessage(messages::kWrongPassword, messages::kCannotRead,
                                    MessageIcon::Information);
             return Finish(outcome, LoadOutcome::WrongPassword);
         }
+        bytes = unsealed;
     }
 
     WaitCursor wait(context.ui);

@@ -32,7 +32,7 @@ std::string ResolveTarget(const std::string& path) {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* error) {
+bool ReadWholeFile(const std::string& path, FileBuffer& bytes, std::string* error) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -8,9 +10,29 @@
 
 namespace quillor {
 
+// A vector whose growth leaves new bytes uninitialised: a file's bytes are about to be
+// read over them, and zeroing tens of megabytes first costs as much as the read.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    using std::allocator<T>::allocator;
+    template <typename U>
+    void construct(U* p) noexcept {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <typename U, typename... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+using FileBuffer = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
+
 // Reads a whole file into memory. False (with `error` set) when it cannot be opened or
 // read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* error);
+bool ReadWholeFile(const std::string& path, FileBuffer& bytes, std::string* error);
 
 bool FileExists(const std::string& path);
 

@@ -91,7 +91,7 @@ std::string SettingsStore::DefaultPath() {
 }
 
 void SettingsStore::Load() {
-    std::vector<std::uint8_t> bytes;
+    FileBuffer bytes;
     if (!ReadWholeFile(path_, bytes, nullptr)) return;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     std::string section;

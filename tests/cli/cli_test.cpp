@@ -137,8 +137,32 @@ TEST_P(CliRoundTrip, PicturesSurviveAConversionThereAndBack) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, CliRoundTrip,
                          ::testing::Values(std::make_pair(".bmp", 0), std::make_pair(".png", 0),
-                                           std::make_pair(".tif", 0), std::make_pair(".tiff", 0)),
+                                           std::make_pair(".tif", 0), std::make_pair(".tiff", 0),
+                                           std::make_pair(".pcx", 0), std::make_pair(".tga", 0),
+                                           std::make_pair(".psd", 0), std::make_pair(".tla", 0),
+                                           std::make_pair(".pax", 12)),
                          [](const auto& info) { return std::string(info.param.first + 1); });
+
+TEST_F(Cli, PasswordsComeFromTheEnvironment) {
+    COXDIB image;
+    testing::MakeGradient24(image, 9, 9);
+    Save(image, "a.bmp");
+    Outcome run = Quillor({"convert", "a.bmp", "locked.tla", "--password-env", "QPW"}, "QPW=hunter2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    run = Quillor({"convert", "locked.tla", "b.bmp"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("--password-env"), std::string::npos) << run.err;
+    run = Quillor({"convert", "locked.tla", "b.bmp", "--password-env", "QPW"}, "QPW=wrong");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Cannot Read: The password you supplied was incorrect."), std::string::npos);
+    EXPECT_EQ(run.err.find("Loading Error"), std::string::npos) << "only the password message";
+    run = Quillor({"convert", "locked.tla", "b.bmp", "--password-env", "QPW"}, "QPW=hunter2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(testing::DifferenceBetween(Load("b.bmp"), image), "");
+    EXPECT_EQ(Quillor({"info", "locked.tla", "--password-env", "UNSET_VARIABLE"}).status, 2);
+    // A password on the command line itself is not an option.
+    EXPECT_EQ(Quillor({"convert", "a.bmp", "c.pax", "--password", "x"}).status, 2);
+}
 
 TEST_F(Cli, JpegConversionsStayWithinTheLoss) {
     COXDIB smooth;
@@ -197,7 +221,7 @@ TEST_F(Cli, RefusalsShowTheProgramsOwnWords) {
 TEST_F(Cli, DamagedFilesOfEveryFormatFailCleanly) {
     COXDIB image;
     testing::MakeGradient24(image, 16, 16);
-    for (const char* extension : {".bmp", ".png", ".jpg", ".tif"}) {
+    for (const char* extension : {".bmp", ".png", ".jpg", ".tif", ".pcx", ".tga", ".psd", ".pax", ".tla"}) {
         const std::string good = std::string("good") + extension;
         Save(image, good);
         const auto bytes = ReadBytes(dir.File(good));

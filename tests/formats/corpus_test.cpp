@@ -36,14 +36,15 @@ std::vector<fs::path> FilesIn(const fs::path& folder, const std::string& extensi
 // 16- and 32-bit files widen their channels by shifting, where the references scale;
 // everything else must match exactly.
 int ToleranceFor(const fs::path& file) {
-    std::vector<std::uint8_t> bytes;
+    FileBuffer bytes;
     if (!ReadWholeFile(file.string(), bytes, nullptr) || bytes.size() < 30) return 0;
     if (file.extension() == ".bmp") {
         const unsigned headerSize = bytes[14] | bytes[15] << 8;
         const unsigned bits = headerSize == 12 ? (bytes[24] | bytes[25] << 8) : (bytes[28] | bytes[29] << 8);
         return (bits == 16 || bits == 32) ? 8 : 0;
     }
-    return (bytes[16] == 15 || bytes[16] == 16) ? 8 : 0;  // TGA pixel depth
+    const auto fiveBit = [](unsigned bits) { return bits == 15 || bits == 16; };
+    return (fiveBit(bytes[16]) || fiveBit(bytes[7])) ? 8 : 0;  // TGA pixel or colour-map depth
 }
 
 struct Comparison {
@@ -60,7 +61,7 @@ Comparison CompareWithReference(const fs::path& image, const fs::path& reference
     result.loaded = LoadImageFile(decoded, image.string(), {ui, settings});
     if (!result.loaded) return result;
 
-    std::vector<std::uint8_t> pngBytes;
+    FileBuffer pngBytes;
     MemoryRaster expected;
     if (!ReadWholeFile(reference.string(), pngBytes, nullptr) || !ReadPng(pngBytes, expected)) {
         result.detail = "reference unreadable";
@@ -127,7 +128,7 @@ TEST(CorpusBadFilesTest, MalformedBitmapsAreRefusedAndDamagedOnesNeverCrash) {
     if (!fs::is_directory(folder)) GTEST_SKIP() << "corpus folder absent: " << folder;
     for (const fs::path& file : FilesIn(folder, ".bad_bmp")) {
         SCOPED_TRACE(file.filename().string());
-        std::vector<std::uint8_t> bytes;
+        FileBuffer bytes;
         ASSERT_TRUE(ReadWholeFile(file.string(), bytes, nullptr));
         ByteReader in(bytes);
         COXDIB image;
@@ -137,7 +138,7 @@ TEST(CorpusBadFilesTest, MalformedBitmapsAreRefusedAndDamagedOnesNeverCrash) {
     // Damaged files: readable by a tolerant reader or refused, never anything worse.
     for (const fs::path& file : FilesIn(folder / "lenient", ".bmp")) {
         SCOPED_TRACE(file.filename().string());
-        std::vector<std::uint8_t> bytes;
+        FileBuffer bytes;
         ASSERT_TRUE(ReadWholeFile(file.string(), bytes, nullptr));
         ByteReader in(bytes);
         COXDIB image;

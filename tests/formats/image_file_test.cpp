@@ -4,6 +4,7 @@
 #include <tiffio.h>
 
 #include "formats/codec/raster.h"
+#include "formats/password_prompt_model.h"
 #include "formats/tiff_page_model.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
@@ -93,7 +94,10 @@ TEST_P(FormatRoundTrip, PalettedAndTrueColourPicturesComeBack) {
 
 INSTANTIATE_TEST_SUITE_P(Formats, FormatRoundTrip,
                          ::testing::Values(RoundTrip{".bmp", 0}, RoundTrip{".png", 0},
-                                           RoundTrip{".tif", 0}, RoundTrip{".jpg", 12}),
+                                           RoundTrip{".tif", 0}, RoundTrip{".pcx", 0},
+                                           RoundTrip{".tga", 0}, RoundTrip{".psd", 0},
+                                           RoundTrip{".tla", 0}, RoundTrip{".jpg", 12},
+                                           RoundTrip{".pax", 12}),
                          [](const auto& info) { return std::string(info.param.extension + 1); });
 
 TEST_F(ImageFiles, PackedPicturesKeepTheirDepthInBmp) {
@@ -202,6 +206,57 @@ TEST_F(ImageFiles, MultiPageTiffsAskWhichPage) {
     LoadOutcome outcome = LoadOutcome::Loaded;
     EXPECT_TRUE(Load(path, &outcome).IsEmpty());
     EXPECT_EQ(outcome, LoadOutcome::Cancelled);
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(ImageFiles, ProtectedFilesOpenOnlyWithTheirPassword) {
+    COXDIB image;
+    testing::MakeSmooth8(image, 13, 7);
+    for (const char* name : {"secret.tla", "secret.pax"}) {
+        const bool pax = std::string(name).ends_with(".pax");
+        settings.SetInMemory(pax ? "PAX Save Settings" : "TLA Save Settings", "Special", "open up");
+        ASSERT_TRUE(SaveImageFile(image, dir.File(name), context));
+        const auto saved = ReadBytes(dir.File(name));
+
+        ui.ExpectDialogOf<PasswordPromptModel>("Password", [&](PasswordPromptModel& m) {
+            EXPECT_EQ(m.Path(), dir.File(name));
+            m.SetPassword("wrong");
+            return true;
+        });
+        LoadOutcome outcome = LoadOutcome::Loaded;
+        EXPECT_TRUE(Load(dir.File(name), &outcome).IsEmpty());
+        EXPECT_EQ(outcome, LoadOutcome::WrongPassword);
+        EXPECT_TRUE(ui.OnlyMessageIs("The password you supplied was incorrect.", "Cannot Read",
+                                     MessageIcon::Information));
+        ui.ClearMessages();
+        EXPECT_EQ(ReadBytes(dir.File(name)), saved);  // nothing else changes
+
+        ui.ExpectDialog("Password", [](DialogModel&) { return false; });
+        EXPECT_TRUE(Load(dir.File(name), &outcome).IsEmpty());
+        EXPECT_EQ(outcome, LoadOutcome::Cancelled);
+
+        ui.ExpectDialogOf<PasswordPromptModel>("Password", [](PasswordPromptModel& m) {
+            m.SetPassword("open up");
+            return true;
+        });
+        COXDIB back = Load(dir.File(name), &outcome);
+        EXPECT_EQ(outcome, LoadOutcome::Loaded);
+        EXPECT_LE(testing::LargestChannelDifference(back, image), pax ? 12 : 0);
+        EXPECT_TRUE(ui.Messages().empty());
+    }
+}
+
+TEST_F(ImageFiles, UnprotectedOrDamagedPasswordFormatsNeverAsk) {
+    COXDIB image;
+    MakeGradient24(image, 5, 5);
+    ASSERT_TRUE(SaveImageFile(image, dir.File("open.tla"), context));
+    EXPECT_FALSE(Load(dir.File("open.tla")).IsEmpty());
+    auto bytes = ReadBytes(dir.File("open.tla"));
+    bytes.resize(bytes.size() / 2);
+    WriteBytes(dir.File("cut.tla"), bytes);
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    EXPECT_TRUE(Load(dir.File("cut.tla"), &outcome).IsEmpty());
+    EXPECT_EQ(outcome, LoadOutcome::Failed);
     EXPECT_TRUE(ui.Messages().empty());
 }
 

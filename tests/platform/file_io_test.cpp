@@ -77,7 +77,7 @@ TEST(AtomicFileWriterTest, AFolderIsNotAFile) {
     TempDir dir;
     AtomicFileWriter out;
     EXPECT_FALSE(out.Open(dir.Path()));
-    std::vector<std::uint8_t> bytes;
+    FileBuffer bytes;
     std::string error;
     EXPECT_FALSE(ReadWholeFile(dir.Path(), bytes, &error));
     EXPECT_FALSE(ReadWholeFile(dir.File("missing"), bytes, &error));

@@ -15,7 +15,6 @@
 #include "formats/ui/png_save_settings_dialog.h"
 #include "formats/ui/tiff_page_dialog.h"
 #include "formats/ui/tiff_save_settings_dialog.h"
-#include "ui/qt_app.h"
 
 namespace quillor {
 namespace {
@@ -27,7 +26,6 @@ bool ShowsText(const QWidget& dialog, const QString& text) {
 }
 
 TEST(FormatDialogsTest, JpegDialogKeepsTheQualityEditWithinThreeDigits) {
-    testing::App();
     JpegSaveSettingsModel model;
     JpegSaveSettingsDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "JPG Save Settings");
@@ -43,7 +41,6 @@ TEST(FormatDialogsTest, JpegDialogKeepsTheQualityEditWithinThreeDigits) {
 }
 
 TEST(FormatDialogsTest, TiffAndPngDialogsOfferTheirChoices) {
-    testing::App();
     TiffSaveSettingsModel tiff;
     TiffSaveSettingsDialog tiffDialog(tiff);
     EXPECT_EQ(tiffDialog.windowTitle(), "TIF Save Settings");
@@ -61,7 +58,6 @@ TEST(FormatDialogsTest, TiffAndPngDialogsOfferTheirChoices) {
 }
 
 TEST(FormatDialogsTest, PasswordDialogsHideTheirTextAndCapTheEncryptionType) {
-    testing::App();
     PasswordSaveSettingsModel pax(PasswordSaveSettingsModel::Format::Pax, "/pictures/a.pax");
     PasswordSaveSettingsDialog paxDialog(pax);
     EXPECT_EQ(paxDialog.windowTitle(), "PAX Save Settings");
@@ -89,7 +85,6 @@ TEST(FormatDialogsTest, PasswordDialogsHideTheirTextAndCapTheEncryptionType) {
 }
 
 TEST(FormatDialogsTest, PageDialogClampsAsTheUserTypes) {
-    testing::App();
     TiffPageModel model(3);
     TiffPageDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Read TIF Page");
@@ -101,7 +96,6 @@ TEST(FormatDialogsTest, PageDialogClampsAsTheUserTypes) {
 }
 
 TEST(FormatDialogsTest, TheInteractionRunsTheRegisteredDialogForAModel) {
-    testing::App();
     QtInteraction ui;
     RegisterFormatDialogs(ui);
     PngSaveSettingsModel png;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Benchmarks Quillor's image-file paths and compares them, side by side in one run, with
+# ImageMagick (one thread, and its default) and libvips (one thread) on the same files.
+#
+#   bench/run.sh [INPUT_DIR] [RUNS]     (default /tmp/qbench, 5 runs; median reported)
+#
+# Every command is pinned to one core. Ratios are the peer's time over Quillor's: above
+# 1 means Quillor is faster.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+inputs=${1:-/tmp/qbench}
+runs=${2:-5}
+
+"$here/scripts/setup.sh" imagemagick libvips-tools >&2
+[ -f "$inputs/SHA256SUMS" ] || "$here/bench/make-inputs.sh" "$inputs" >&2
+cmake -S "$here" -B "$here/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DQUILLOR_BUILD_BENCH=ON -DQUILLOR_BUILD_TESTS=OFF -DQUILLOR_BUILD_UI=OFF >/dev/null
+cmake --build "$here/build-bench" --target quillor quillor_bench >&2
+quillor="$here/build-bench/quillor"
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+
+echo "== In process (median of $runs)"
+taskset -c 0 "$here/build-bench/bench/quillor_bench" "$inputs" "$runs"
+
+# Median wall time of a command in milliseconds.
+median_ms() {
+    local times=() i s
+    for ((i = 0; i < runs; i++)); do
+        s=$(date +%s%N)
+        "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; echo 0; return; }
+        times+=($(( ($(date +%s%N) - s) / 1000000 )))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p"
+}
+
+compare() {  # name input output-extension
+    local name=$1 in=$inputs/$2 ext=$3 q v m1 md
+    q=$(median_ms taskset -c 0 "$quillor" convert "$in" "$out/q.$ext")
+    v=$(median_ms taskset -c 0 env VIPS_CONCURRENCY=1 vips copy "$in" "$out/v.$ext")
+    m1=$(median_ms taskset -c 0 env MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$in" "$out/m.$ext")
+    md=$(median_ms /usr/bin/convert "$in" "$out/m.$ext")
+    printf '%-22s %8s %8s %8s %8s   %6s %6s %6s\n' "$name" "$q" "$v" "$m1" "$md" \
+        "$(awk "BEGIN{printf \"%.2f\", $v/$q}")" "$(awk "BEGIN{printf \"%.2f\", $m1/$q}")" \
+        "$(awk "BEGIN{printf \"%.2f\", $md/$q}")"
+}
+
+echo
+echo "== Whole commands, milliseconds (median of $runs) and ratios peer / quillor"
+printf '%-22s %8s %8s %8s %8s   %6s %6s %6s\n' operation quillor vips im-1t im-dflt vips/q im1/q imd/q
+compare "jpeg 4000x3000 -> bmp" photo-4000x3000.jpg bmp
+compare "png round trip" photo-4000x3000.png png
+compare "png decode (-> bmp)" photo-4000x3000.png bmp
+compare "png encode (bmp ->)" photo-4000x3000.bmp png
+compare "bmp read + write" photo-4000x3000.bmp bmp
+compare "jpeg 1920x1080 -> bmp" photo-1920x1080.jpg bmp
+echo
+ls -l "$out" | awk 'NR>1 {print "  output size", $9, $5}'
