@@ -11,7 +11,7 @@ inline constexpr std::uint64_t kMaxRowBytes = std::uint64_t(2) << 30;  // 2 GiB 
 
 // A decoder may always allocate this much for a picture whose data is compressed or
 // cut short; beyond it, the claimed size must be backed by the file's own length.
-inline constexpr std::uint64_t kUnbackedAllowance = std::uint64_t(64) << 20;
+inline constexpr std::uint64_t kUnbackedAllowance = std::uint64_t(16) << 20;
 
 constexpr bool ImageSideOk(std::int64_t side) { return side >= 1 && side <= kMaxImageSide; }
 

@@ -122,7 +122,9 @@ bool ReadLines(Decoder& d, const RasterView& view, std::uint8_t* cmykLine) {
     while (d.cinfo.output_scanline < d.cinfo.output_height) {
         const int y = int(d.cinfo.output_scanline);
         JSAMPROW row = cmyk ? cmykLine : view.Line(y);
-        if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1) break;  // data ran out: keep the rest blank
+        // Data that stops early still yields every line: libjpeg makes up the missing
+        // end and the lines past the cut come out grey, as other viewers show them.
+        if (jpeg_read_scanlines(&d.cinfo, &row, 1) != 1) break;
         if (cmyk) CmykToBgr(cmykLine, view.Line(y), view.width, d.cinfo.saw_Adobe_marker);
     }
     if (d.cinfo.output_scanline == d.cinfo.output_height) jpeg_finish_decompress(&d.cinfo);

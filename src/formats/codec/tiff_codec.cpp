@@ -175,7 +175,7 @@ bool ReadAsBilevel(TIFF* tif, std::uint32_t width, std::uint32_t height, RasterT
 
 bool ReadTiffPageCount(std::span<const std::uint8_t> file, int& pages) {
     MemoryFile f{file};
-    TiffHandle tif = Open(f, "rm");
+    TiffHandle tif = Open(f, "r");
     if (!tif) return false;
     const tdir_t count = TIFFNumberOfDirectories(tif.get());
     if (count < 1) return CodecFail("no pages");
@@ -185,7 +185,7 @@ bool ReadTiffPageCount(std::span<const std::uint8_t> file, int& pages) {
 
 bool ReadTiffInfo(std::span<const std::uint8_t> file, int page, ImageInfo& info) {
     MemoryFile f{file};
-    TiffHandle tif = Open(f, "rm");
+    TiffHandle tif = Open(f, "r");
     std::uint32_t width = 0, height = 0;
     if (!tif || !ChoosePage(tif.get(), page, width, height, file.size())) return false;
     info.width = int(width);
@@ -197,7 +197,7 @@ bool ReadTiffInfo(std::span<const std::uint8_t> file, int page, ImageInfo& info)
 
 bool ReadTiffPage(std::span<const std::uint8_t> file, int page, RasterTarget& target) {
     MemoryFile f{file};
-    TiffHandle tif = Open(f, "rm");
+    TiffHandle tif = Open(f, "r");
     std::uint32_t width = 0, height = 0;
     if (!tif || !ChoosePage(tif.get(), page, width, height, file.size())) return false;
     if (ReadAsTrueColour(tif.get(), width, height, target)) return true;

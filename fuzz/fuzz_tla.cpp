@@ -1,0 +1,19 @@
+#include "formats/codec/tla_codec.h"
+#include "fuzz_reader.h"
+
+using namespace quillor;
+
+// The program always tries an empty password first. On a protected file that attempt
+// must fail before any key is derived, or every open would pay for a derivation.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> file(data, size);
+    const bool locked = IsTlaProtected(file);
+    ImageInfo info;
+    const bool infoOk = ReadTlaInfo(file, "", info);
+    if (locked && infoOk) __builtin_trap();
+    MemoryRaster raster;
+    const bool readOk = ReadTla(file, "", raster);
+    if (locked && readOk) __builtin_trap();
+    fuzz::CheckRead(infoOk, info, readOk, raster);
+    return 0;
+}
