@@ -12,6 +12,7 @@
 #include "formats/codec/png_codec.h"
 #include "formats/image_file.h"
 #include "platform/file_io.h"
+#include "support/corpus.h"
 #include "support/scripted_interaction.h"
 #include "support/test_images.h"
 
@@ -21,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ScriptedInteraction;
 
-const fs::path kCorpus = QUILLOR_CORPUS_DIR;
+const fs::path kCorpus = testing::CorpusDir();
 
 std::vector<fs::path> FilesIn(const fs::path& folder, const std::string& extension) {
     std::vector<fs::path> files;

@@ -5,26 +5,13 @@
 #include <vector>
 
 #include "formats/codec/memory_raster.h"
+#include "support/test_rasters.h"
 
 namespace quillor {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Pixels that differ along both axes and across channels, and a palette of 200 colours
-// unlike any ramp, so a swapped channel, flipped line or lost entry shows.
-MemoryRaster MakePicture(PixelLayout layout, int w, int h) {
-    MemoryRaster m;
-    Palette p;
-    p.count = layout == PixelLayout::Indexed8 ? 200 : 0;
-    for (unsigned i = 0; i < p.count; ++i) p.entries[i] = (i * 0x9E3779u) & 0xFFFFFF;
-    RasterView v;
-    m.Allocate(w, h, layout, p, v);
-    for (int y = 0; y < h; ++y)
-        for (std::size_t i = 0; i < m.LineBytes(); ++i)
-            v.Line(y)[i] = std::uint8_t((i * 37 + std::size_t(y) * 91 + i * i) % 200);
-    return m;
-}
 
 Bytes Write(const MemoryRaster& m) {
     VectorWriter out;
@@ -54,7 +41,7 @@ TEST(PcxCodec, RoundTripsExactlyAtAwkwardSizes) {
     for (PixelLayout layout : {PixelLayout::Indexed8, PixelLayout::Bgr24}) {
         for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {17, 5}, {2, 17}, {130, 3}}) {
             SCOPED_TRACE(::testing::Message() << w << "x" << h << " depth " << int(layout));
-            const MemoryRaster original = MakePicture(layout, w, h);
+            const MemoryRaster original = testing::MakeRasterPicture(layout, w, h);
             const Bytes file = Write(original);
             ASSERT_EQ(file[1], 5);                         // version 5
             EXPECT_EQ((file[66] | file[67] << 8) % 2, 0);  // even line length
@@ -63,12 +50,7 @@ TEST(PcxCodec, RoundTripsExactlyAtAwkwardSizes) {
             EXPECT_EQ(info.depth, layout == PixelLayout::Bgr24 ? 24 : 8);
             MemoryRaster back;
             ASSERT_TRUE(ReadPcx(file, back));
-            ASSERT_EQ(back.layout, layout);
-            EXPECT_EQ(back.width, w);
-            EXPECT_EQ(back.height, h);
-            EXPECT_EQ(back.pixels, original.pixels);
-            for (unsigned i = 0; i < 256 && layout == PixelLayout::Indexed8; ++i)
-                ASSERT_EQ(back.palette.entries[i], i < 200 ? original.palette.entries[i] : 0u) << i;
+            testing::ExpectSameRaster(back, original);
         }
     }
 }
@@ -136,7 +118,7 @@ TEST(PcxCodec, CompositesAFourthPlaneOnlyWhenItHoldsAlpha) {
 }
 
 TEST(PcxCodec, SurvivesEveryTruncationAndDamagedRuns) {
-    const Bytes whole = Write(MakePicture(PixelLayout::Indexed8, 5, 4));
+    const Bytes whole = Write(testing::MakeRasterPicture(PixelLayout::Indexed8, 5, 4));
     for (std::size_t n = 0; n < whole.size(); ++n) {
         MemoryRaster m;
         const Bytes cut(whole.begin(), whole.begin() + std::ptrdiff_t(n));

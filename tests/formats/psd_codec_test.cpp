@@ -5,27 +5,13 @@
 #include <vector>
 
 #include "formats/codec/memory_raster.h"
+#include "support/test_rasters.h"
 
 namespace quillor {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// `flat` pictures have long runs of one value, so PackBits repeats and 128-byte limits
-// are exercised as well as literals.
-MemoryRaster MakePicture(PixelLayout layout, int w, int h, bool flat = false) {
-    MemoryRaster m;
-    Palette p;
-    p.count = layout == PixelLayout::Indexed8 ? 200 : 0;
-    for (unsigned i = 0; i < p.count; ++i) p.entries[i] = (i * 0x9E3779u) & 0xFFFFFF;
-    RasterView v;
-    m.Allocate(w, h, layout, p, v);
-    for (int y = 0; y < h; ++y)
-        for (std::size_t i = 0; i < m.LineBytes(); ++i)
-            v.Line(y)[i] = flat ? std::uint8_t(i / 150 * 30 + std::size_t(y))
-                                : std::uint8_t((i * 37 + std::size_t(y) * 91 + i * i) % 200);
-    return m;
-}
 
 struct Psd {
     unsigned version = 1, channels = 3, width = 2, height = 1, depth = 8, mode = 3;
@@ -84,7 +70,7 @@ TEST(PsdCodec, RoundTripsExactlyWithACorrectRowTable) {
                                   {300, 3, true},
                                   {257, 2, false}}) {
             SCOPED_TRACE(::testing::Message() << w << "x" << h << " depth " << int(layout));
-            const MemoryRaster original = MakePicture(layout, w, h, flat);
+            const MemoryRaster original = testing::MakeRasterPicture(layout, w, h, flat);
             VectorWriter out;
             ASSERT_TRUE(WritePsd(out, original.View()));
             const Bytes& file = out.Bytes();
@@ -102,19 +88,14 @@ TEST(PsdCodec, RoundTripsExactlyWithACorrectRowTable) {
             EXPECT_EQ(info.depth, layout == PixelLayout::Bgr24 ? 24 : 8);
             MemoryRaster back;
             ASSERT_TRUE(ReadPsd(file, back));
-            ASSERT_EQ(back.layout, layout);
-            EXPECT_EQ(back.width, w);
-            EXPECT_EQ(back.height, h);
-            EXPECT_EQ(back.pixels, original.pixels);
-            for (unsigned i = 0; i < 256 && layout == PixelLayout::Indexed8; ++i)
-                ASSERT_EQ(back.palette.entries[i], i < 200 ? original.palette.entries[i] : 0u) << i;
+            testing::ExpectSameRaster(back, original);
         }
     }
 }
 
 // The row table holds 16-bit lengths; a row PackBits cannot fit in one goes out raw.
 TEST(PsdCodec, WritesRawWhenARowOutgrowsTheRowTable) {
-    const MemoryRaster original = MakePicture(PixelLayout::Bgr24, 65535, 1);
+    const MemoryRaster original = testing::MakeRasterPicture(PixelLayout::Bgr24, 65535, 1);
     VectorWriter out;
     ASSERT_TRUE(WritePsd(out, original.View()));
     EXPECT_EQ(out.Bytes()[26 + 4 + 8 + 1], 0);
@@ -205,7 +186,7 @@ TEST(PsdCodec, CompositesMergedAlphaOnlyWhenMarkedAndNotAlreadyMatted) {
 TEST(PsdCodec, SurvivesEveryTruncation) {
     for (PixelLayout layout : {PixelLayout::Indexed8, PixelLayout::Bgr24}) {
         VectorWriter out;
-        ASSERT_TRUE(WritePsd(out, MakePicture(layout, 5, 3).View()));
+        ASSERT_TRUE(WritePsd(out, testing::MakeRasterPicture(layout, 5, 3).View()));
         const Bytes& whole = out.Bytes();
         for (std::size_t n = 0; n < whole.size(); ++n) {
             const Bytes cut(whole.begin(), whole.begin() + std::ptrdiff_t(n));

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "formats/codec/memory_raster.h"
+#include "support/test_rasters.h"
+#include "support/corpus.h"
 #include "support/temp_dir.h"
 
 namespace quillor {
@@ -14,18 +16,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-MemoryRaster MakePicture(PixelLayout layout, int w, int h) {
-    MemoryRaster m;
-    Palette p;
-    p.count = layout == PixelLayout::Indexed8 ? 200 : 0;
-    for (unsigned i = 0; i < p.count; ++i) p.entries[i] = (i * 0x9E3779u) & 0xFFFFFF;
-    RasterView v;
-    m.Allocate(w, h, layout, p, v);
-    for (int y = 0; y < h; ++y)
-        for (std::size_t i = 0; i < m.LineBytes(); ++i)
-            v.Line(y)[i] = std::uint8_t((i * 37 + std::size_t(y) * 91 + i * i) % 200);
-    return m;
-}
 
 struct Map {
     unsigned first = 0, length = 0, bits = 0;
@@ -69,7 +59,7 @@ TEST(TgaCodec, RoundTripsExactlyAtAwkwardSizes) {
     for (PixelLayout layout : {PixelLayout::Indexed8, PixelLayout::Bgr24}) {
         for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {17, 5}, {2, 17}}) {
             SCOPED_TRACE(::testing::Message() << w << "x" << h << " depth " << int(layout));
-            const MemoryRaster original = MakePicture(layout, w, h);
+            const MemoryRaster original = testing::MakeRasterPicture(layout, w, h);
             VectorWriter out;
             ASSERT_TRUE(WriteTga(out, original.View()));
             const Bytes& file = out.Bytes();
@@ -80,12 +70,7 @@ TEST(TgaCodec, RoundTripsExactlyAtAwkwardSizes) {
             ASSERT_TRUE(ReadTgaInfo(file, info));
             EXPECT_EQ(info.depth, layout == PixelLayout::Bgr24 ? 24 : 8);
             const MemoryRaster back = Read(file);
-            ASSERT_EQ(back.layout, layout);
-            EXPECT_EQ(back.width, w);
-            EXPECT_EQ(back.height, h);
-            EXPECT_EQ(back.pixels, original.pixels);
-            for (unsigned i = 0; i < 256 && layout == PixelLayout::Indexed8; ++i)
-                ASSERT_EQ(back.palette.entries[i], i < 200 ? original.palette.entries[i] : 0u) << i;
+            testing::ExpectSameRaster(back, original);
         }
     }
 }
@@ -171,7 +156,7 @@ TEST(TgaCodec, GreyWithAlphaIsCompositedAsTrueColour) {
 
 TEST(TgaCodec, SurvivesEveryTruncation) {
     VectorWriter out;
-    ASSERT_TRUE(WriteTga(out, MakePicture(PixelLayout::Indexed8, 5, 3).View()));
+    ASSERT_TRUE(WriteTga(out, testing::MakeRasterPicture(PixelLayout::Indexed8, 5, 3).View()));
     const Bytes rle =
         Cat(Header(10, 24, 3, 3, 0), {0x84, 1, 2, 3, 0x03, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6});
     for (const Bytes& whole : {out.Bytes(), rle}) {
@@ -210,7 +195,7 @@ TEST(TgaCodec, RefusesImpossibleHeadersBeforeAllocating) {
 // pairs of files that differ only in compression.
 TEST(TgaCodec, ConformanceSuiteVariantsAgree) {
     const std::filesystem::path dir =
-        std::filesystem::path(QUILLOR_CORPUS_DIR) / "images/tga/testsuite";
+        testing::CorpusDir() / "images/tga/testsuite";
     if (!std::filesystem::exists(dir)) GTEST_SKIP() << "TGA conformance suite not found at " << dir;
     const auto load = [&dir](const char* name) {
         MemoryRaster m;
