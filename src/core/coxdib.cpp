@@ -39,7 +39,7 @@ void COXDIB::Clear() {
 }
 
 COXDIB::Block COXDIB::AllocateBlock(std::size_t bytes) {
-    return Block(static_cast<std::uint8_t*>(std::calloc(bytes, 1)));
+    return Block(static_cast<std::uint8_t*>(AllocateZeroed(bytes)), BlockDeleter{bytes});
 }
 
 void COXDIB::Adopt(Block block, std::size_t bytes) {

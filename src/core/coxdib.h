@@ -2,7 +2,6 @@
 
 #include <array>
 #include <bit>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "core/byte_reader.h"
 #include "core/byte_writer.h"
 #include "core/colour.h"
+#include "core/large_allocation.h"
 
 namespace quillor {
 
@@ -45,6 +45,12 @@ constexpr std::uint64_t DibStride(std::int64_t width, unsigned bitCount) {
 
 // The 256 colours every new palette image starts with, as table words (0xRRGGBB).
 const std::array<TableWord, 256>& DefaultColourTable();
+
+// Frees an image block with the size it was allocated with.
+struct DibBlockDeleter {
+    std::size_t bytes = 0;
+    void operator()(std::uint8_t* p) const { FreeZeroed(p, bytes); }
+};
 
 // A simple two-way archive: it either loads from a reader or stores to a writer.
 struct DibArchive {
@@ -124,9 +130,7 @@ public:
 
     // A zero-filled block, or null when the memory cannot be had. Readers build their
     // image in one and hand it over with Adopt once header, table and rows are valid.
-    struct BlockDeleter {
-        void operator()(std::uint8_t* p) const { std::free(p); }
-    };
+    using BlockDeleter = DibBlockDeleter;
     using Block = std::unique_ptr<std::uint8_t[], BlockDeleter>;
     static Block AllocateBlock(std::size_t bytes);
     void Adopt(Block block, std::size_t bytes);

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 #include <string>
 #include <vector>
 
 #include "core/byte_writer.h"
+#include "core/large_allocation.h"
 
 namespace quillor {
 
@@ -18,7 +20,15 @@ struct UninitialisedAllocator : std::allocator<T> {
     struct rebind {
         using other = UninitialisedAllocator<U>;
     };
-    using std::allocator<T>::allocator;
+    UninitialisedAllocator() = default;
+    template <typename U>
+    UninitialisedAllocator(const UninitialisedAllocator<U>&) {}
+    T* allocate(std::size_t n) {
+        void* p = AllocateZeroed(n * sizeof(T));
+        if (p == nullptr) throw std::bad_alloc();
+        return static_cast<T*>(p);
+    }
+    void deallocate(T* p, std::size_t n) { FreeZeroed(p, n * sizeof(T)); }
     template <typename U>
     void construct(U* p) noexcept {
         ::new (static_cast<void*>(p)) U;
