@@ -1,0 +1,118 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/colour.h"
+#include "document/anim_frame.h"
+#include "document/document_environment.h"
+#include "document/document_observer.h"
+#include "document/new_document_kind.h"
+
+namespace quillor {
+
+// The one document class: a single image, an animation, a layered image or an AVI movie,
+// held as an ordered set of frames. It knows no window; views learn of its changes
+// through DocumentObserver.
+class CAnimDoc {
+public:
+    explicit CAnimDoc(DocumentEnvironment& environment);
+    ~CAnimDoc();
+    CAnimDoc(const CAnimDoc&) = delete;
+    CAnimDoc& operator=(const CAnimDoc&) = delete;
+
+    // --- Creation and opening -------------------------------------------------------
+    // Fills a new document of the given kind; false (with any message already shown)
+    // when the user cancelled or there was nothing to make it from.
+    bool OnNewDocument(NewDocumentKind kind);
+    // Reads the file at `path`, routed by its extension. A file that cannot be read
+    // leaves a 40 x 1 placeholder frame and the path "Error.ERR".
+    void Open(const std::string& path);
+    // False for a document that must not stay open (its path names no format the
+    // program keeps): its window closes with "File not loaded.".
+    bool IsKept() const;
+
+    // --- Frames ---------------------------------------------------------------------
+    // Appends `count` frames numbered 0 to count - 1, each with an empty image; returns
+    // the last, or null for 0.
+    AnimFrame* AddFrames(std::uint32_t count);
+    AnimFrame* FindFrame(int index);
+    const AnimFrame* FindFrame(int index) const;
+    // Frames in creation order.
+    const std::vector<std::unique_ptr<AnimFrame>>& Frames() const { return frames_; }
+    // The number of frames actually held (1 for a single image, whose frameCount is 0).
+    int HeldFrames() const { return int(frames_.size()); }
+
+    bool LoadFrameImage(COXDIB& image, const std::string& path);
+    void FinishFrameLoad(AnimFrame& frame);
+    bool SaveFrameImage(const std::string& path, int index);
+
+    // --- Saving and closing ---------------------------------------------------------
+    // The view's Save command: format checks, settings dialogs, then the write.
+    bool Save();
+    // The view's Save As command for a single image.
+    bool SaveAs();
+    // Asked before the document closes; true when closing may go on.
+    bool SaveModified();
+
+    // --- Titles -----------------------------------------------------------------------
+    // Makes `index` the frame being edited; false when there is no such frame.
+    bool ShowFrame(int index);
+    // The window title for the frame being edited.
+    std::string Title() const;
+
+    // --- Changes ------------------------------------------------------------------------
+    // Marks the document changed and tells the views to redraw `frameIndex` (-1: all).
+    void FramesChanged(int frameIndex);
+    void SetChanged(bool changed);
+    bool IsModified() const { return changed; }
+    ObserverList::Subscription Subscribe(DocumentObserver& observer) { return observers_.Add(observer); }
+    const ObserverList& Observers() const { return observers_; }
+
+    DocumentEnvironment& Environment() { return environment_; }
+
+    // --- State, as the rest of the program reads and sets it ---------------------------
+    std::uint8_t foregroundIndex = 1;
+    std::uint8_t backgroundIndex = 0;
+    std::string path;
+    std::uint32_t frameCount = 0;  // 0 for a single image
+    bool changed = false;
+    std::array<ColourRef, 256> colourTable{};
+    bool isAnimation = false;
+    bool isLayered = false;
+    int currentFrame = 0;
+    // Playback.
+    bool tickShown = false;
+    bool playing = false;
+    int playMode = 0;
+    int playPosition = 1;
+    std::uint64_t lastTick = 0;
+    float framesPerSecond = 2.0f;
+    float frameDelay = 0.5f;
+    int rangeStart = 1;
+    int rangeEnd = 0;
+    bool pingPongForward = true;
+
+private:
+    bool NewImage();
+    bool NewAnimation();
+    bool FromBrush();
+    bool FromClipboard();
+    bool Duplicate();
+    void StartSingleImage();
+    void OpenSingleImage(const std::string& path);
+    void MakePlaceholder(const std::string& name);
+    // Steps 1-3 of Save: depth refusals and settings dialogs.
+    bool CheckFormat();
+
+    DocumentEnvironment& environment_;
+    std::vector<std::unique_ptr<AnimFrame>> frames_;
+    ObserverList observers_;
+};
+
+// Every path a document keeps (".bmp" ... ".qul", compared without letter case).
+bool IsDocumentPath(const std::string& path);
+
+}  // namespace quillor
