@@ -13,6 +13,8 @@
 
 namespace quillor {
 
+class NewImageModel;
+
 // The one document class: a single image, an animation, a layered image or an AVI movie,
 // held as an ordered set of frames. It knows no window; views learn of its changes
 // through DocumentObserver.
@@ -101,11 +103,20 @@ private:
     bool FromBrush();
     bool FromClipboard();
     bool Duplicate();
+    // Kind 2; the animation composer makes its frames.
+    bool Compose();
     void StartSingleImage();
+    bool MakeBlankFrames(const NewImageModel& model);
     void OpenSingleImage(const std::string& path);
+    void OpenScript(const std::string& path, bool layered);
+    void OpenAvi(const std::string& path);
+    void OpenOther(const std::string& path);
     void MakePlaceholder(const std::string& name);
     // Steps 1-3 of Save: depth refusals and settings dialogs.
     bool CheckFormat();
+    // The animation and layered Save As, which writes the script.
+    bool SaveAnimationAs();
+    void NotifyTitle();
 
     DocumentEnvironment& environment_;
     std::vector<std::unique_ptr<AnimFrame>> frames_;

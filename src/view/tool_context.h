@@ -16,14 +16,20 @@ struct ToolContext {
     CAnimDoc* document = nullptr;
     AnimFrame* currentImage = nullptr;
 
-    // The active view's placement.
+    // The active view's placement. Window pixels are device pixels: at zoom 1 one picture
+    // pixel covers one pixel of the screen, whatever the screen's scale.
     double zoom = 1.0;
     int originX = 0;
     int originY = 0;
+    // Device pixels per logical pixel on the active view's screen, for tools that measure
+    // pointer movement in logical (screen) coordinates.
+    double devicePixelRatio = 1.0;
 
     MagnifyType magnifyType = MagnifyType::Variable;
     unsigned magnifyFixed = 5;
     bool scrollPushOn = false;
+    bool symmetryOn = false;
+    bool fxBrushOn = false;
 
     ToolPreferences preferences;
 

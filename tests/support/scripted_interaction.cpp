@@ -36,9 +36,10 @@ void ScriptedInteraction::ShowMessage(std::string_view text, std::string_view ti
     messages_.push_back({std::string(text), std::string(title), icon});
 }
 
-Answer ScriptedInteraction::Ask(std::string_view text, std::string_view title, QuestionButtons,
-                                MessageIcon) {
+Answer ScriptedInteraction::Ask(std::string_view text, std::string_view title, QuestionButtons buttons,
+                                MessageIcon icon) {
     questionTexts_.emplace_back(text);
+    questions_asked_.push_back({std::string(text), std::string(title), buttons, icon});
     if (questions_.empty()) {
         ADD_FAILURE() << "unexpected question \"" << text << "\" titled \"" << title << "\"";
         return Answer::Cancel;

@@ -16,6 +16,13 @@ struct RecordedMessage {
     MessageIcon icon;
 };
 
+struct RecordedQuestion {
+    std::string text;
+    std::string title;
+    QuestionButtons buttons;
+    MessageIcon icon;
+};
+
 // Stands in for the user. Every message is recorded; questions, file dialogs and
 // dialogs are answered from queues the test fills beforehand, and anything the test did
 // not expect fails it. Expectations left unused when the fake is destroyed fail too.
@@ -40,6 +47,7 @@ public:
 
     const std::vector<RecordedMessage>& Messages() const { return messages_; }
     const std::vector<std::string>& QuestionsAsked() const { return questionTexts_; }
+    const std::vector<RecordedQuestion>& Questions() const { return questions_asked_; }
     const std::vector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
     // True when exactly one message was shown and it matches.
     bool OnlyMessageIs(const std::string& text, const std::string& title, MessageIcon icon) const;
@@ -67,6 +75,7 @@ private:
     };
     std::vector<RecordedMessage> messages_;
     std::vector<std::string> questionTexts_;
+    std::vector<RecordedQuestion> questions_asked_;
     std::vector<FileDialogRequest> fileRequests_;
     std::deque<Question> questions_;
     std::deque<std::optional<std::string>> openFiles_;

@@ -1,0 +1,149 @@
+// Times the edit view's paint of a large true-colour frame, through the widget's own paint
+// path into an offscreen image, and the picture drawing on its own. A paint must stay
+// under one frame of a 60 Hz screen (16 ms) at every zoom.
+//
+//   quillor_view_bench [PAINTS]      (default 30; QT_QPA_PLATFORM defaults to offscreen)
+
+#include <QApplication>
+#include <QImage>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "app/ui/resources.h"
+#include "core/dib_render.h"
+#include "document/anim_doc.h"
+#include "platform/settings_store.h"
+#include "view/tool_context.h"
+#include "view/ui/bitmap_edit_view.h"
+
+namespace quillor {
+namespace {
+
+constexpr int kPictureSide = 8000;
+constexpr int kViewWidth = 1920;
+constexpr int kViewHeight = 1080;
+
+class SilentInteraction final : public Interaction {
+public:
+    void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
+        std::fprintf(stderr, "%.*s: %.*s\n", int(title.size()), title.data(), int(text.size()),
+                     text.data());
+    }
+    Answer Ask(std::string_view, std::string_view, QuestionButtons, MessageIcon) override {
+        return Answer::Cancel;
+    }
+    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
+    bool RunDialog(DialogModel&) override { return false; }
+    void BeginWait() override {}
+    void EndWait() override {}
+};
+
+class BenchEnvironment final : public DocumentEnvironment {
+public:
+    Interaction& Ui() override { return ui_; }
+    SettingsStore& Settings() override { return settings_; }
+    void AddRecentFile(const std::string&) override {}
+    int NextUntitledImage() override { return 1; }
+    int NextUntitledAnimation() override { return 1; }
+    const AnimFrame* ActiveFrame() override { return nullptr; }
+    std::optional<BrushPicture> GrabbedBrush(bool) override { return std::nullopt; }
+    std::optional<ClipboardBitmap> ClipboardImage() override { return std::nullopt; }
+    bool FirstClipboardPaste() override { return false; }
+    std::string CurrentFolder() override { return {}; }
+    void SetCurrentFolder(const std::string&) override {}
+
+private:
+    SilentInteraction ui_;
+    SettingsStore settings_;
+};
+
+double MedianMs(int runs, const std::function<void()>& op) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        op();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A photograph-like picture: smooth gradients with detail, so that no row or column
+// repeats and caches see real traffic.
+bool MakePicture(COXDIB& image) {
+    if (!image.CreateBlank(24, kPictureSide, kPictureSide)) return false;
+    for (int y = 0; y < kPictureSide; ++y) {
+        std::uint8_t* line = image.Line(y);
+        for (int x = 0; x < kPictureSide; ++x) {
+            line[3 * x + 0] = std::uint8_t(x / 31 + (x ^ y));
+            line[3 * x + 1] = std::uint8_t(y / 31 + x * 3);
+            line[3 * x + 2] = std::uint8_t((x + y) / 63);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+}  // namespace quillor
+
+int main(int argc, char** argv) {
+    using namespace quillor;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InitQuillorResources();
+    const int paints = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+
+    BenchEnvironment environment;
+    CAnimDoc document(environment);
+    AnimFrame* frame = document.AddFrames(1);
+    if (!MakePicture(*frame->image)) {
+        std::fprintf(stderr, "cannot make a %d x %d picture\n", kPictureSide, kPictureSide);
+        return 1;
+    }
+    frame->TakeSizeFromImage();
+    frame->name = document.path = "bench.bmp";
+
+    ToolContext tools;
+    CBitmapEditView view(document, tools);
+    // The whole window is picture: no room taken by scroll bars.
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.resize(kViewWidth, kViewHeight);
+    view.show();
+    QApplication::processEvents();
+    QImage screen(view.viewport()->size() * view.viewport()->devicePixelRatio(),
+                  QImage::Format_ARGB32_Premultiplied);
+    screen.setDevicePixelRatio(view.viewport()->devicePixelRatio());
+    std::vector<std::uint32_t> buffer(std::size_t(kViewWidth) * kViewHeight);
+
+    std::printf("%d x %d true colour in a %d x %d view, median of %d\n", kPictureSide, kPictureSide,
+                view.viewport()->width(), view.viewport()->height(), paints);
+    std::printf("%-8s %14s %14s\n", "zoom", "view paint ms", "drawing ms");
+    enum class Zoom { One, OutByFour, InByEight };
+    for (Zoom zoom : {Zoom::OutByFour, Zoom::One, Zoom::InByEight}) {
+        view.Unzoom();
+        tools.magnifyType = zoom == Zoom::InByEight ? MagnifyType::Times8 : MagnifyType::Times4;
+        if (zoom == Zoom::OutByFour) view.ZoomOut();
+        if (zoom == Zoom::InByEight) view.ZoomIn();
+        // Show the middle of the picture.
+        view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum() / 2);
+        view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+        QApplication::processEvents();
+        const double paintMs = MedianMs(paints, [&] { view.viewport()->render(&screen); });
+        const Placement placement{view.Zoom(), view.Origin().x(), view.Origin().y()};
+        const double drawMs = MedianMs(paints, [&] {
+            RenderDib(*frame->image, placement, buffer.data(), kViewWidth, kViewHeight, kViewWidth);
+        });
+        std::printf("%-8g %14.2f %14.2f\n", view.Zoom(), paintMs, drawMs);
+    }
+    return 0;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace quillor {
+
+// Command identifiers. Those the program's toolbars and menus have always used keep
+// their numbers; commands that never had one are numbered from 34000.
+namespace cmd {
+inline constexpr int kNew = 57600;
+inline constexpr int kOpen = 57601;
+inline constexpr int kSave = 33500;
+inline constexpr int kSaveAs = 57604;
+inline constexpr int kCopy = 33621;
+inline constexpr int kPasteImage = 33622;
+inline constexpr int kDuplicateImage = 33623;
+inline constexpr int kImageFromBrush = 33620;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kNewWindow = 57648;
+inline constexpr int kHelp = 33611;
+inline constexpr int kExit = 57665;
+inline constexpr int kImageNew = 32773;
+inline constexpr int kImageOpen = 32774;
+inline constexpr int kAnimNew = 32754;
+inline constexpr int kAnimOpen = 32755;
+inline constexpr int kCompose = 32756;
+inline constexpr int kOpenAvi = 33613;
+inline constexpr int kClampFrame = 32796;
+inline constexpr int kZoomIn = 34001;
+inline constexpr int kZoomOut = 34002;
+inline constexpr int kUnzoom = 34003;
+inline constexpr int kCascade = 34010;
+inline constexpr int kTile = 34011;
+inline constexpr int kCloseWindow = 34012;
+inline constexpr int kAbout = 34020;
+}  // namespace cmd
+
+struct CommandInfo {
+    int id;
+    std::string_view menuText;    // with its "&" mnemonic
+    std::string_view key;         // accelerator as the menus show it ("S", "Ctrl+N"), or empty
+    std::string_view themeIcon;   // freedesktop icon name, or empty
+    std::string_view ownIcon;     // our icon in resources/icons when the theme has none
+    std::string_view statusTip;
+};
+
+// Every command the program offers now, in no particular order.
+std::span<const CommandInfo> Commands();
+const CommandInfo* FindCommand(int id);
+
+// One of the main window's toolbars: its resource number, its title and its buttons in
+// order (0 is a separator). Buttons of commands that do not exist yet are left out.
+struct ToolbarLayout {
+    int resourceId;
+    std::string_view title;
+    std::span<const int> buttons;
+};
+std::span<const ToolbarLayout> Toolbars();
+
+}  // namespace quillor

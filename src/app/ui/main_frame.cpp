@@ -1,0 +1,430 @@
+#include "app/ui/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+#include <set>
+
+#include "app/app_commands.h"
+#include "app/command_table.h"
+#include "app/select_file_type_model.h"
+#include "app/ui/action_icons.h"
+#include "app/ui/edit_view_frame.h"
+#include "app/ui/lock_indicators.h"
+#include "app/ui/tool_grid_bar.h"
+#include "app/window_placement.h"
+#include "platform/ui/qt_interaction.h"
+#include "view/ui/bitmap_edit_view.h"
+
+namespace quillor {
+
+namespace {
+
+constexpr char kBarSection[] = "Tools";
+constexpr char kBarStateKey[] = "State";
+
+QString BarObjectName(int resourceId) { return QStringLiteral("bar%1").arg(resourceId); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), ui_(ui), settings_(settings), environment_(ui, settings) {
+    SetUpIconTheme();
+    setWindowTitle("Quillor");
+    setWindowIcon(QIcon(":/icons/quillor.svg"));
+    setAcceptDrops(true);
+    mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+
+    environment_.activeFrame = [this]() -> const AnimFrame* {
+        CBitmapEditView* view = ActiveView();
+        return view ? view->Document().FindFrame(view->Document().currentFrame) : nullptr;
+    };
+    environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
+
+    CreateActions();
+    CreateStatusBar();
+    CreateToolbars();
+    CreateMenus();
+    RestoreSettings();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { UpdateCommandStates(); });
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+    // The windows go first, while everything they report to is still here. Closed
+    // windows waiting for their deferred deletion count too.
+    for (CBitmapEditViewFrame* w : mdi_->findChildren<CBitmapEditViewFrame*>()) {
+        w->disconnect(this);
+        delete w;
+    }
+}
+
+void CMainFrame::CreateActions() {
+    for (const CommandInfo& info : Commands()) {
+        auto* action = new QAction(ToQString(info.menuText), this);
+        action->setObjectName(QStringLiteral("cmd%1").arg(info.id));
+        action->setData(info.id);
+        action->setIcon(ActionIcon(info));
+        if (!info.key.empty()) action->setShortcut(QKeySequence(ToQString(info.key)));
+        const QString tip = ToQString(info.statusTip);
+        action->setStatusTip(tip);
+        action->setToolTip(QString(ToQString(info.menuText)).remove('&'));
+        connect(action, &QAction::triggered, this, [this, id = info.id] { Run(id); });
+        actions_[info.id] = action;
+    }
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto it = actions_.find(commandId);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addActions({Action(cmd::kNew), Action(cmd::kOpen)});
+    file->addSeparator();
+    file->addActions({Action(cmd::kSave), Action(cmd::kSaveAs)});
+    file->addSeparator();
+    file->addActions({Action(cmd::kPrint), Action(cmd::kPrintPreview), Action(cmd::kPrintSetup)});
+    file->addSeparator();
+    recentMenu_ = file->addMenu("Recent &Files");
+    file->addSeparator();
+    file->addAction(Action(cmd::kExit));
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addActions({Action(cmd::kCopy), Action(cmd::kPasteImage), Action(cmd::kDuplicateImage),
+                      Action(cmd::kImageFromBrush)});
+
+    QMenu* image = menuBar()->addMenu("&Image");
+    image->addActions({Action(cmd::kImageNew), Action(cmd::kImageOpen)});
+    image->addSeparator();
+    image->addActions({Action(cmd::kZoomIn), Action(cmd::kZoomOut), Action(cmd::kUnzoom),
+                       Action(cmd::kClampFrame)});
+
+    QMenu* anim = menuBar()->addMenu("&Anim");
+    anim->addAction(Action(cmd::kAnimNew));
+
+    QMenu* window = menuBar()->addMenu("&Window");
+    connect(window, &QMenu::aboutToShow, this, [this, window] {
+        window->clear();
+        window->addActions({Action(cmd::kNewWindow), Action(cmd::kCascade), Action(cmd::kTile),
+                            Action(cmd::kCloseWindow)});
+        const auto windows = mdi_->subWindowList();
+        if (!windows.isEmpty()) window->addSeparator();
+        for (int i = 0; i < windows.size(); ++i) {
+            QMdiSubWindow* w = windows[i];
+            QAction* a = window->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(w->windowTitle()));
+            a->setCheckable(true);
+            a->setChecked(w == mdi_->activeSubWindow());
+            connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+        }
+    });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addActions({Action(cmd::kHelp), Action(cmd::kAbout)});
+    RebuildRecentFilesMenu();
+}
+
+void CMainFrame::CreateToolbars() {
+    for (const ToolbarLayout& layout : Toolbars()) {
+        if (layout.resourceId == 130) {
+            auto* tools = new ToolGridBar(ToQString(layout.title), this);
+            tools->setObjectName(BarObjectName(layout.resourceId));
+            for (int id : layout.buttons)
+                if (QAction* a = Action(id)) tools->AddAction(a);
+            addToolBar(Qt::LeftToolBarArea, tools);
+            continue;
+        }
+        auto* bar = new QToolBar(ToQString(layout.title), this);
+        bar->setObjectName(BarObjectName(layout.resourceId));
+        if (layout.title.empty()) bar->setWindowTitle("Commands");
+        for (int id : layout.buttons) {
+            if (id == 0) bar->addSeparator();
+            else if (QAction* a = Action(id)) bar->addAction(a);
+        }
+        // Bars whose buttons have not arrived yet stay out of the way.
+        if (bar->actions().isEmpty()) bar->hide();
+        addToolBar(Qt::TopToolBarArea, bar);
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    message_ = new QLabel("Ready", this);
+    message_->setMinimumWidth(1);
+    statusBar()->addWidget(message_, 1);
+    locks_ = new LockIndicators(this);
+    statusBar()->addPermanentWidget(locks_);
+    // Hovering a menu item shows its tip in the message pane, as the views' text does.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        message_->setVisible(text.isEmpty());
+    });
+}
+
+QString CMainFrame::StatusMessage() const { return message_->text(); }
+
+void CMainFrame::RestoreSettings() {
+    WindowPlacement placement;
+    placement.Load(settings_);
+    if (placement.RectangleUsable())
+        setGeometry(placement.left, placement.top, placement.right - placement.left,
+                    placement.bottom - placement.top);
+    else
+        resize(1024, 720);
+    if (placement.maximised) setWindowState(windowState() | Qt::WindowMaximized);
+    const std::string state = settings_.GetString(kBarSection, kBarStateKey);
+    if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    environment_.RecentFiles().Load(settings_);
+    tools_.preferences.Load(settings_);
+    tools_.ApplyPreferences();
+    RebuildRecentFilesMenu();
+}
+
+void CMainFrame::SaveSettings() {
+    SettingsStore::Batch batch(settings_);
+    settings_.SetString(kBarSection, kBarStateKey, saveState().toBase64().toStdString());
+    WindowPlacement placement;
+    placement.maximised = isMaximized();
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
+    placement.left = normal.left();
+    placement.top = normal.top();
+    placement.right = normal.left() + normal.width();
+    placement.bottom = normal.top() + normal.height();
+    placement.Store(settings_);
+    environment_.RecentFiles().Store(settings_);
+    tools_.CollectPreferences();
+    tools_.preferences.Store(settings_);
+}
+
+void CMainFrame::RebuildRecentFilesMenu() {
+    if (!recentMenu_) return;
+    recentMenu_->clear();
+    const auto& paths = environment_.RecentFiles().Paths();
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string path = paths[i];
+        QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ToQString(path)));
+        connect(a, &QAction::triggered, this, [this, path] { OpenPath(path); });
+    }
+    recentMenu_->setEnabled(!paths.empty());
+}
+
+CBitmapEditViewFrame* CMainFrame::ActiveFrame() const {
+    return dynamic_cast<CBitmapEditViewFrame*>(mdi_->activeSubWindow());
+}
+
+CBitmapEditView* CMainFrame::ActiveView() const {
+    CBitmapEditViewFrame* frame = ActiveFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+void CMainFrame::UpdateCommandStates() {
+    CBitmapEditView* view = ActiveView();
+    const bool hasView = view != nullptr;
+    const bool single = hasView && !view->Document().isAnimation;
+    for (int id : {cmd::kSaveAs, cmd::kCopy, cmd::kPrint, cmd::kPrintPreview, cmd::kNewWindow,
+                   cmd::kZoomIn, cmd::kZoomOut, cmd::kUnzoom, cmd::kClampFrame, cmd::kDuplicateImage,
+                   cmd::kCascade, cmd::kTile, cmd::kCloseWindow})
+        Action(id)->setEnabled(hasView);
+    Action(cmd::kSave)->setEnabled(single);
+    Action(cmd::kSaveAs)->setEnabled(single);
+}
+
+CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) {
+    const bool maximised = ActiveFrame() && ActiveFrame()->isMaximized();
+    auto* frame = new CBitmapEditViewFrame(std::move(document), tools_);
+    mdi_->addSubWindow(frame);
+    connect(frame, &CBitmapEditViewFrame::statusTextChanged, message_, &QLabel::setText);
+    connect(frame, &QObject::destroyed, this, [this] {
+        message_->setText("Ready");
+        UpdateCommandStates();
+    });
+    // New windows fit their picture where the area allows, one step down and right of
+    // the window before, starting again at the corner when they would leave the area.
+    const AnimFrame* shown = frame->Document().FindFrame(frame->Document().currentFrame);
+    const QSize picture = shown ? QSize(shown->width, shown->height) / frame->devicePixelRatioF()
+                                : QSize(320, 200);
+    const QSize chrome = frame->sizeHint() - frame->View()->sizeHint() + QSize(24, 24);
+    const QSize size = (picture + chrome).boundedTo(mdi_->size() * 4 / 5).expandedTo(QSize(240, 160));
+    const int step = 26, count = int(mdi_->subWindowList().size()) - 1;
+    QPoint at(step * count, step * count);
+    if (at.x() + size.width() > mdi_->width() || at.y() + size.height() > mdi_->height())
+        at = QPoint(step * (count % 4), step * (count % 4));
+    frame->setGeometry(QRect(at, size));
+    if (maximised) frame->showMaximized();
+    else frame->show();
+    frame->View()->ShowFrame(frame->Document().currentFrame);
+    frame->View()->setFocus();
+    UpdateCommandStates();
+    return frame;
+}
+
+bool CMainFrame::NewDocument(NewDocumentKind kind) {
+    auto document = std::make_shared<CAnimDoc>(environment_);
+    if (!document->OnNewDocument(kind)) return false;
+    AddWindow(std::move(document));
+    return true;
+}
+
+void CMainFrame::OpenPath(const std::string& path) {
+    const QString wanted = QFileInfo(ToQString(path)).absoluteFilePath();
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w);
+        if (frame && QFileInfo(ToQString(frame->Document().path)).absoluteFilePath() == wanted) {
+            mdi_->setActiveSubWindow(frame);
+            return;
+        }
+    }
+    auto document = std::make_shared<CAnimDoc>(environment_);
+    document->Open(FromQString(wanted));
+    AddWindow(std::move(document));
+}
+
+void CMainFrame::Run(int commandId) {
+    CBitmapEditView* view = ActiveView();
+    switch (commandId) {
+        case cmd::kNew: OnNew(); break;
+        case cmd::kOpen: OnOpen(); break;
+        case cmd::kImageNew: NewDocument(NewDocumentKind::NewImage); break;
+        case cmd::kAnimNew: NewDocument(NewDocumentKind::NewAnimation); break;
+        case cmd::kImageOpen: OnImageOpen(); break;
+        case cmd::kPasteImage: NewDocument(NewDocumentKind::FromClipboard); break;
+        case cmd::kDuplicateImage: NewDocument(NewDocumentKind::Duplicate); break;
+        case cmd::kImageFromBrush: NewDocument(NewDocumentKind::FromBrush); break;
+        case cmd::kSave: if (view) view->Document().Save(); break;
+        case cmd::kSaveAs: if (view) view->Document().SaveAs(); break;
+        case cmd::kCopy: if (view) view->CopyFrameToClipboard(); break;
+        case cmd::kPrint: OnPrint(); break;
+        case cmd::kPrintPreview: OnPrintPreview(); break;
+        case cmd::kPrintSetup: OnPrintSetup(); break;
+        case cmd::kNewWindow: OnNewWindow(); break;
+        case cmd::kHelp: OnHelp(); break;
+        case cmd::kAbout: OnAbout(); break;
+        case cmd::kExit: close(); break;
+        case cmd::kZoomIn: if (view) view->ZoomIn(); break;
+        case cmd::kZoomOut: if (view) view->ZoomOut(); break;
+        case cmd::kUnzoom: if (view) view->Unzoom(); break;
+        case cmd::kClampFrame: if (view) view->ClampFrame(); break;
+        case cmd::kCascade: mdi_->cascadeSubWindows(); break;
+        case cmd::kTile: mdi_->tileSubWindows(); break;
+        case cmd::kCloseWindow: mdi_->closeActiveSubWindow(); break;
+        default: break;
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnNew() {
+    SelectFileTypeModel choice(SelectFileTypeModel::Question::ImageOrAnimation);
+    if (!ui_.RunDialog(choice)) return;
+    NewDocument(choice.Choice() == 0 ? NewDocumentKind::NewImage : NewDocumentKind::NewAnimation);
+}
+
+void CMainFrame::OnOpen() {
+    SelectFileTypeModel choice(SelectFileTypeModel::Question::ImageOrAnimation);
+    // Animations open from their scripts and movies, whose readers are still to come.
+    choice.SetSecondEnabled(false);
+    if (!ui_.RunDialog(choice)) return;
+    if (choice.Choice() == 0) OnImageOpen();
+}
+
+void CMainFrame::OnImageOpen() {
+    if (auto path = ChooseImageFileToOpen(environment_.FileContext())) OpenPath(*path);
+}
+
+void CMainFrame::OnNewWindow() {
+    if (CBitmapEditViewFrame* frame = ActiveFrame()) AddWindow(frame->SharedDocument());
+}
+
+void CMainFrame::OnHelp() {
+    // The help travels inside the program; the browser gets a copy in the cache folder.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help";
+    QDir().mkpath(folder);
+    const QString target = folder + "/index.html";
+    QFile::remove(target);
+    if (!QFile::copy(":/help/index.html", target) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(target)))
+        ui_.ShowMessage("The help could not be shown: no web browser is set up to open " +
+                            FromQString(target) + ".",
+                        "Help", MessageIcon::Exclamation);
+}
+
+void CMainFrame::OnPrint() {
+    CBitmapEditView* view = ActiveView();
+    if (!view) return;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer_.get(), this);
+    if (dialog.exec() == QDialog::Accepted) view->PrintFrame(*printer_);
+}
+
+void CMainFrame::OnPrintPreview() {
+    CBitmapEditView* view = ActiveView();
+    if (!view) return;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(printer_.get(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [view](QPrinter* printer) { view->PrintFrame(*printer); });
+    preview.exec();
+}
+
+void CMainFrame::OnPrintSetup() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnAbout() {
+    QMessageBox::about(this, "About Quillor",
+                       "<b>Quillor</b> 0.1<br>A paint and sprite-animation program.");
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    SaveSettings();
+    // Ask about every changed document first, as one round; only then close windows.
+    std::set<CAnimDoc*> asked;
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w);
+        if (!frame || !asked.insert(&frame->Document()).second) continue;
+        if (!frame->Document().SaveModified()) {
+            closing_ = false;
+            event->ignore();
+            return;
+        }
+    }
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w)) frame->CloseWithoutAsking();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    OpenDropped(*event->mimeData());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::OpenDropped(const QMimeData& data) {
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile()) OpenPath(FromQString(url.toLocalFile()));
+}
+
+}  // namespace quillor

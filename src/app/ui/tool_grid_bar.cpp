@@ -1,0 +1,37 @@
+#include "app/ui/tool_grid_bar.h"
+
+#include <QGridLayout>
+#include <QToolButton>
+
+namespace quillor {
+
+ToolGridBar::ToolGridBar(const QString& title, QWidget* parent) : QToolBar(title, parent) {
+    grid_ = new QWidget(this);
+    layout_ = new QGridLayout(grid_);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(1);
+    addWidget(grid_);
+    connect(this, &QToolBar::orientationChanged, this, [this] { Relayout(); });
+    setOrientation(Qt::Vertical);
+}
+
+void ToolGridBar::AddAction(QAction* action) {
+    auto* button = new QToolButton(grid_);
+    button->setDefaultAction(action);
+    button->setAutoRaise(true);
+    button->setIconSize(iconSize());
+    buttons_.push_back(button);
+    Relayout();
+}
+
+void ToolGridBar::Relayout() {
+    for (QToolButton* b : buttons_) layout_->removeWidget(b);
+    const bool vertical = orientation() == Qt::Vertical;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const int major = int(i / 2), minor = int(i % 2);
+        if (vertical) layout_->addWidget(buttons_[i], major, minor);
+        else layout_->addWidget(buttons_[i], minor, major);
+    }
+}
+
+}  // namespace quillor
