@@ -15,7 +15,7 @@ runs=${2:-5}
 [ -f "$inputs/SHA256SUMS" ] || "$here/bench/make-inputs.sh" "$inputs" >&2
 cmake -S "$here" -B "$here/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DQUILLOR_BUILD_BENCH=ON -DQUILLOR_BUILD_TESTS=OFF -DQUILLOR_BUILD_UI=ON >/dev/null
-cmake --build "$here/build-bench" --target quillor quillor_bench quillor_view_bench >&2
+cmake --build "$here/build-bench" --target quillor quillor_bench quillor_view_bench quillor_open_bench >&2
 quillor="$here/build-bench/quillor"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -60,3 +60,7 @@ ls -l "$out" | awk 'NR>1 {print "  output size", $9, $5}'
 echo
 echo "== Edit view: paint of an 8000 x 8000 true-colour frame in a 1920 x 1080 view (target: under 16 ms)"
 QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_view_bench" 30
+
+echo
+echo "== Opening a 4000 x 3000 JPEG until its first paint (target: under 300 ms)"
+QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_open_bench" "$inputs/photo-4000x3000.jpg" 10
