@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "core/coxdib.h"
 #include "formats/image_file.h"
 #include "platform/file_io.h"
@@ -20,20 +21,9 @@
 namespace quillor {
 namespace {
 
-class SilentInteraction final : public Interaction {
-public:
-    void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", int(title.size()), title.data(), int(text.size()), text.data());
-    }
-    Answer Ask(std::string_view, std::string_view, QuestionButtons, MessageIcon) override {
-        return Answer::Cancel;
-    }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-    bool RunDialog(DialogModel&) override { return true; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
+using bench::BenchEnvironment;
+using bench::SilentInteraction;
+
 
 double MedianMs(int runs, const std::function<bool()>& op) {
     std::vector<double> times;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_support.h"
 #include "app/ui/edit_view_frame.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/resources.h"
@@ -22,20 +23,9 @@
 namespace quillor {
 namespace {
 
-class SilentInteraction final : public Interaction {
-public:
-    void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", int(title.size()), title.data(), int(text.size()), text.data());
-    }
-    Answer Ask(std::string_view, std::string_view, QuestionButtons, MessageIcon) override {
-        return Answer::No;
-    }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-    bool RunDialog(DialogModel&) override { return false; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
+using bench::BenchEnvironment;
+using bench::SilentInteraction;
+
 
 }  // namespace
 }  // namespace quillor

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "bench_support.h"
 #include "app/ui/resources.h"
 #include "core/dib_render.h"
 #include "document/anim_doc.h"
@@ -25,44 +26,14 @@
 namespace quillor {
 namespace {
 
+using bench::BenchEnvironment;
+using bench::SilentInteraction;
+
 constexpr int kPictureSide = 8000;
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
 
-class SilentInteraction final : public Interaction {
-public:
-    void ShowMessage(std::string_view text, std::string_view title, MessageIcon) override {
-        std::fprintf(stderr, "%.*s: %.*s\n", int(title.size()), title.data(), int(text.size()),
-                     text.data());
-    }
-    Answer Ask(std::string_view, std::string_view, QuestionButtons, MessageIcon) override {
-        return Answer::Cancel;
-    }
-    std::optional<std::string> ChooseFileToOpen(const FileDialogRequest&) override { return {}; }
-    std::optional<std::string> ChooseFileToSave(const FileDialogRequest&) override { return {}; }
-    bool RunDialog(DialogModel&) override { return false; }
-    void BeginWait() override {}
-    void EndWait() override {}
-};
 
-class BenchEnvironment final : public DocumentEnvironment {
-public:
-    Interaction& Ui() override { return ui_; }
-    SettingsStore& Settings() override { return settings_; }
-    void AddRecentFile(const std::string&) override {}
-    int NextUntitledImage() override { return 1; }
-    int NextUntitledAnimation() override { return 1; }
-    const AnimFrame* ActiveFrame() override { return nullptr; }
-    std::optional<BrushPicture> GrabbedBrush(bool) override { return std::nullopt; }
-    std::optional<ClipboardBitmap> ClipboardImage() override { return std::nullopt; }
-    bool FirstClipboardPaste() override { return false; }
-    std::string CurrentFolder() override { return {}; }
-    void SetCurrentFolder(const std::string&) override {}
-
-private:
-    SilentInteraction ui_;
-    SettingsStore settings_;
-};
 
 double MedianMs(int runs, const std::function<void()>& op) {
     std::vector<double> times;

@@ -19,6 +19,7 @@
 
 #include "app/ui/resources.h"
 #include "document/anim_doc.h"
+#include "support/fake_document_environment.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
@@ -34,22 +35,7 @@ using testing::MakeGradient24;
 using testing::MakePattern8;
 using testing::ShownColour;
 
-class TestEnvironment final : public DocumentEnvironment {
-public:
-    testing::ScriptedInteraction ui;
-    SettingsStore settings;
-    Interaction& Ui() override { return ui; }
-    SettingsStore& Settings() override { return settings; }
-    void AddRecentFile(const std::string&) override {}
-    int NextUntitledImage() override { return 1; }
-    int NextUntitledAnimation() override { return 1; }
-    const AnimFrame* ActiveFrame() override { return nullptr; }
-    std::optional<BrushPicture> GrabbedBrush(bool) override { return std::nullopt; }
-    std::optional<ClipboardBitmap> ClipboardImage() override { return std::nullopt; }
-    bool FirstClipboardPaste() override { return false; }
-    std::string CurrentFolder() override { return {}; }
-    void SetCurrentFolder(const std::string&) override {}
-};
+using TestEnvironment = testing::FakeDocumentEnvironment;
 
 // Writes down every call the view makes, picture coordinates and all.
 class RecordingDispatch final : public ToolDispatch {

@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "ui/support/widget_text.h"
+
 #include "document/ui/document_dialogs.h"
 #include "document/ui/frame_count_dialog.h"
 #include "document/ui/new_image_dialog.h"
@@ -15,11 +17,7 @@
 namespace quillor {
 namespace {
 
-bool ShowsText(const QWidget& dialog, const QString& text) {
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == text) return true;
-    return false;
-}
+using testing::ShowsText;
 
 TEST(DocumentDialogsTest, NewImageDialogEnablesTheTypedSizeOnlyForCustom) {
     NewImageModel model;

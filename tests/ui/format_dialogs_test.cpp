@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "ui/support/widget_text.h"
+
 #include "formats/ui/format_dialogs.h"
 #include "formats/ui/jpeg_save_settings_dialog.h"
 #include "formats/ui/password_prompt_dialog.h"
@@ -19,11 +21,7 @@
 namespace quillor {
 namespace {
 
-bool ShowsText(const QWidget& dialog, const QString& text) {
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->text() == text) return true;
-    return false;
-}
+using testing::ShowsText;
 
 TEST(FormatDialogsTest, JpegDialogKeepsTheQualityEditWithinThreeDigits) {
     JpegSaveSettingsModel model;
