@@ -64,3 +64,28 @@ QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_view_ben
 echo
 echo "== Opening a 4000 x 3000 JPEG until its first paint (target: under 300 ms)"
 QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_open_bench" "$inputs/photo-4000x3000.jpg" 10
+
+echo
+echo "== Flood fill from (0, 0), in process (median of $runs; target: at least 100 Mpx/s)"
+cmake --build "$here/build-bench" --target quillor_fill_bench >&2
+fills=$(taskset -c 0 "$here/build-bench/bench/quillor_fill_bench" "$inputs" "$runs")
+echo "$fills"
+
+# ImageMagick's fill is timed as the whole command less a plain read and write of the
+# same picture, so the two programs' fills compare on their own.
+echo
+echo "== Flood fill beside ImageMagick (one thread), milliseconds (median of $runs)"
+/usr/bin/convert -size 4000x4000 xc:'#808080' -type TrueColor -strip "BMP3:$out/flat-4000x4000.bmp"
+printf '%-22s %10s %10s %10s %10s   %8s\n' picture im-total im-io im-fill quillor im-fill/q
+fill_compare() {  # name input key-of-quillor's-line
+    local name=$1 in=$2 key=$3 total io q
+    total=$(median_ms taskset -c 0 env MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$in" \
+            -fill red -draw 'color 0,0 floodfill' "BMP3:$out/fill.bmp")
+    io=$(median_ms taskset -c 0 env MAGICK_THREAD_LIMIT=1 /usr/bin/convert "$in" "BMP3:$out/fill.bmp")
+    q=$(awk -v k="$key" '$1 == k {print $2}' <<<"$fills")
+    printf '%-22s %10s %10s %10s %10s   %8s\n' "$name" "$total" "$io" "$((total - io))" "$q" \
+        "$(awk "BEGIN{printf \"%.0f\", ($total - $io) / $q}")"
+}
+fill_compare "flat 4000x4000" "$out/flat-4000x4000.bmp" flat24
+fill_compare "maze 4000x3000" "$inputs/maze-4000x3000.bmp" maze24
+rm -f "$out/fill.bmp" "$out/flat-4000x4000.bmp"

@@ -36,12 +36,48 @@ constexpr CommandInfo kCommands[] = {
     {kTile, "&Tile", "", "", "", "Arrange the windows side by side"},
     {kCloseWindow, "Cl&ose", "Ctrl+F4", "window-close", "", "Close the window"},
     {kAbout, "&About Quillor", "", "help-about", "", "Version and licence"},
+    {kEditUndo, "&Undo", "Ctrl+U", "edit-undo", "", "Undo the last change", "Ctrl+Z"},
+    {kEditRedo, "&Redo", "Ctrl+R", "edit-redo", "", "Redo the change undone", "Ctrl+Y"},
+    {kEditClear, "C&lear", "", "edit-clear", "", "Fill the frame with the background colour"},
+    {kChooseBrushShape, "Choose Paint Brush Shape", "Q", "", "tool-brush-shape", "Choose the brush's shape and size"},
+    {kUsePaintTool, "Use Paint Tool", "A", "", "", "Paint free-hand"},
+    {kSinglePixelBrush, "Use Single Pixel Brush", "Ctrl+1", "", "", "Paint with a single pixel"},
+    {kRestorePreviousBrush, "Restore Previous Brush", "R", "", "", "Go back to the brush used before"},
+    {kSingleColour, "Single Colour", "", "", "", "Paint the brush in the foreground colour only"},
+    {kNextBrushImage, "Next Animated Brush Image", "8", "", "", "Next frame of the animated brush"},
+    {kPreviousBrushImage, "Previous Animated Brush Image", "7", "", "", "Previous frame of the animated brush"},
+    {kFirstBrushImage, "First Animated Brush Image", "9", "", "", "First frame of the animated brush"},
+    {kAnimatedBrushes, "Use Animated Brushes", "", "", "", "Grab animated brushes", {}, CommandKind::Toggle},
+    {kAntiAlias, "Anti Alias True Colour Brush Pasting", "", "", "", "Soften the brush's edges on true-colour pictures", {}, CommandKind::Toggle},
+    {kRotationGuideOnly, "Brush Rotation - Guide Only ", "", "", "", "Show only a guide while rotating the brush", {}, CommandKind::Toggle},
+    {kBilinearResize, "Use Bi-linear Interpolation For Resizing", "", "", "", "Smooth resized brushes", {}, CommandKind::Toggle},
+    // The "Tools" bar; a tool's text is its tooltip.
+    {32775, "Left Click - Paint / Right Click - Brush Shape", "", "draw-brush", "", "Paint free-hand with the brush", {}, CommandKind::Tool},
+    {32779, "Pick Up A Colour", "", "color-picker", "", "Take a colour from the picture", {}, CommandKind::Tool},
+    {32792, "Line", "", "draw-line", "", "Draw straight lines", {}, CommandKind::Tool},
+    {32784, "Curve", "", "draw-bezier-curves", "", "Draw a line, then bend it", {}, CommandKind::Tool},
+    {32781, "Square", "", "draw-rectangle", "", "Draw rectangles", {}, CommandKind::Tool},
+    {32780, "Filled Square", "", "", "tool-filled-square", "Draw filled rectangles", {}, CommandKind::Tool},
+    {32782, "Circle", "", "draw-circle", "", "Draw circles", {}, CommandKind::Tool},
+    {32783, "Filled Circle", "", "", "tool-filled-circle", "Draw filled circles", {}, CommandKind::Tool},
+    {32777, "Fill", "", "color-fill", "", "Fill an area of one colour", {}, CommandKind::Tool},
+    {32788, "Spray", "", "", "tool-spray", "Spray the brush around the pointer", {}, CommandKind::Tool},
+    {32778, "Magnify", "", "zoom-select", "", "Zoom in (left) or out (right)", {}, CommandKind::Tool},
+    {32790, "Handle", "", "transform-move", "", "Move the picture in the window", {}, CommandKind::Tool},
+    {32794, "Symmetry Pattern", "", "", "tool-symmetry", "Paint symmetric copies", {}, CommandKind::Toggle},
+    {32795, "Scroll push", "", "", "tool-scroll-push", "Scroll when a stroke leaves the window", {}, CommandKind::Toggle},
+    {32797, "Clear Screen", "Del", "edit-clear-all", "", "Fill the frame with the background colour"},
+    {32799, "Undo", "", "edit-undo", "", "Undo the last change"},
+    {32800, "Redo", "", "edit-redo", "", "Redo the change undone"},
 };
 
 // Buttons of commands that do not exist yet join their bars when they arrive.
 constexpr int kStandard[] = {kNew, kOpen, kSave, 0, kCopy, kPasteImage, 0, kPrint, 0, kNewWindow, 0, kHelp};
-constexpr int kUntitled[] = {kAnimNew, kImageNew, kImageOpen};
-constexpr int kTools[] = {kClampFrame};
+constexpr int kUntitled[] = {33639, kChooseBrushShape, 33523, 33522, kAnimNew, kImageNew,
+                             kImageOpen, kAnimOpen, kEditUndo, kEditRedo, kEditClear};
+constexpr int kTools[] = {32775, 32779, 32792, 32784, 32781, 32780, 32782, 32783, 32785,
+                          32787, 32777, 32788, 32778, 32790, 32789, 32791, 32776, 32786,
+                          32793, 32794, 32798, 32795, 32796, 32797, 32799, 32800};
 
 constexpr ToolbarLayout kToolbars[] = {
     {130, "Tools", kTools},

@@ -36,7 +36,29 @@ inline constexpr int kCascade = 34010;
 inline constexpr int kTile = 34011;
 inline constexpr int kCloseWindow = 34012;
 inline constexpr int kAbout = 34020;
+inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
+inline constexpr int kEditClear = 57632;
+inline constexpr int kChooseBrushShape = 32895;
+inline constexpr int kUsePaintTool = 34030;
+inline constexpr int kSinglePixelBrush = 34031;
+inline constexpr int kRestorePreviousBrush = 34032;
+inline constexpr int kSingleColour = 34033;
+inline constexpr int kNextBrushImage = 34034;
+inline constexpr int kPreviousBrushImage = 34035;
+inline constexpr int kFirstBrushImage = 34036;
+inline constexpr int kAnimatedBrushes = 34037;
+inline constexpr int kAntiAlias = 34038;
+inline constexpr int kRotationGuideOnly = 34039;
+inline constexpr int kBilinearResize = 34040;
 }  // namespace cmd
+
+// How a command's button and menu item behave.
+enum class CommandKind : unsigned char {
+    Plain,   // does something once
+    Tool,    // selects a tool; one of the tool buttons shows pressed
+    Toggle,  // turns a setting on or off and shows its state
+};
 
 struct CommandInfo {
     int id;
@@ -45,6 +67,8 @@ struct CommandInfo {
     std::string_view themeIcon;   // freedesktop icon name, or empty
     std::string_view ownIcon;     // our icon in resources/icons when the theme has none
     std::string_view statusTip;
+    std::string_view key2 = {};   // a second accelerator
+    CommandKind kind = CommandKind::Plain;
 };
 
 // Every command the program offers now, in no particular order.
@@ -52,7 +76,7 @@ std::span<const CommandInfo> Commands();
 const CommandInfo* FindCommand(int id);
 
 // One of the main window's toolbars: its resource number, its title and its buttons in
-// order (0 is a separator). Buttons of commands that do not exist yet are left out.
+// order (0 is a separator). A button whose command does not exist yet is not shown.
 struct ToolbarLayout {
     int resourceId;
     std::string_view title;

@@ -48,6 +48,10 @@ void COXDIB::Adopt(Block block, std::size_t bytes) {
 }
 
 bool COXDIB::CreateBlank(std::uint16_t bitCount, std::int32_t width, std::int32_t height) {
+    return Create(bitCount, width, height, true);
+}
+
+bool COXDIB::Create(std::uint16_t bitCount, std::int32_t width, std::int32_t height, bool white) {
     if (!ImageSideOk(width) || !ImageSideOk(height)) return false;
     const std::uint16_t bits = NormalisedBitCount(bitCount);
     const std::uint64_t imageSize = DibStride(width, bits) * std::uint64_t(height);
@@ -69,7 +73,7 @@ bool COXDIB::CreateBlank(std::uint16_t bitCount, std::int32_t width, std::int32_
     // A 1-bit image keeps both of its entries black until the caller sets them.
     std::memcpy(block.get() + sizeof(BitmapInfoHeader), DefaultColourTable().data(),
                 std::size_t(header->coloursUsed) * 4);
-    if (bits == 24) {
+    if (bits == 24 && white) {
         std::memset(block.get() + sizeof(BitmapInfoHeader), 0xFF, std::size_t(imageSize));
     }
     Adopt(std::move(block), bytes);
@@ -134,10 +138,23 @@ bool COXDIB::CopyTo(COXDIB& destination) const {
     destination.Clear();
     if (IsEmpty()) return false;
     const DibSize size = GetSize();
-    if (!destination.CreateBlank(GetBitCount(), size.width, size.height)) return false;
+    // Every row is copied over below, so the blank need not be made white first.
+    if (!destination.Create(GetBitCount(), size.width, size.height, false)) return false;
     const std::uint16_t count = std::min(GetColourCount(), destination.GetColourCount());
     for (unsigned i = 0; i < count; ++i)
         destination.SetTableWord(std::uint8_t(i), GetTableWord(std::uint8_t(i)));
+    std::memcpy(destination.GetBits(), GetBits(), GetImageBytes());
+    return true;
+}
+
+bool COXDIB::CopyInto(COXDIB& destination) const {
+    if (IsEmpty() || &destination == this) return false;
+    const bool sameShape = !destination.IsEmpty() && destination.GetSize() == GetSize() &&
+                           destination.GetBitCount() == GetBitCount() &&
+                           destination.GetColourCount() == GetColourCount() &&
+                           destination.Header()->size == Header()->size;
+    if (!sameShape) return CopyTo(destination);
+    std::memcpy(destination.Table(), Table(), GetColourTableBytes());
     std::memcpy(destination.GetBits(), GetBits(), GetImageBytes());
     return true;
 }

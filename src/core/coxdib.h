@@ -108,6 +108,10 @@ public:
     // Deep copy into `destination` with a full table for its depth. False when the
     // destination could not be made (it is then empty).
     bool CopyTo(COXDIB& destination) const;
+    // The same copy into a destination that may already hold a picture: when it has this
+    // image's size, depth and table length its memory is reused (no allocation, nothing
+    // to page in), as an undo store copying one frame again and again wants.
+    bool CopyInto(COXDIB& destination) const;
 
     // Reads a BMP file: every header form in use (core, OS/2, info, V2 to V5), bit
     // counts 1 to 32, RLE4/RLE8/RLE24, bit-field masks and top-down rows. The image
@@ -137,6 +141,7 @@ public:
     std::size_t BlockBytes() const { return blockBytes_; }
 
 private:
+    bool Create(std::uint16_t bitCount, std::int32_t width, std::int32_t height, bool white);
     int RowOfLine(int y) const { return Header()->height - 1 - y; }
     TableWord* Table();
     const TableWord* Table() const;

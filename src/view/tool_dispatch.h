@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/coxdib.h"
+#include "view/band_overlay.h"
 #include "view/status_text.h"
 #include "view/view_placement.h"
 
@@ -63,14 +64,15 @@ public:
     // Takes the brush preview out of the picture before anything reads it or the pointer
     // leaves.
     virtual void RemovePreview() {}
+    // A view became the active one (it already set the context's view, document and frame).
+    virtual void Activated() {}
 
     // The tool whose cursor the view shows.
     virtual int CurrentToolId() const { return kPaintToolId; }
     // What the tool and brush add to the status text.
     virtual StatusExtras Extras() const { return {}; }
-    // A copy of the frame with a preview or rubber band in it, drawn instead of the frame
-    // while it exists.
-    virtual const COXDIB* DisplayImage() const { return nullptr; }
+    // The rubber band to draw over the frame, while one is shown.
+    virtual const BandOverlay* Band() const { return nullptr; }
 };
 
 }  // namespace quillor

@@ -10,6 +10,8 @@
 #include "app/ui/select_file_type_dialog.h"
 #include "document/ui/document_dialogs.h"
 #include "formats/ui/format_dialogs.h"
+#include "view/ui/brush_dialogs.h"
+#include "view/ui/tool_dialogs.h"
 #include "platform/settings_store.h"
 #include "platform/ui/qt_interaction.h"
 
@@ -30,6 +32,8 @@ int RunGui(int argc, char** argv) {
     RegisterFormatDialogs(ui);
     RegisterDocumentDialogs(ui);
     RegisterAppDialogs(ui);
+    RegisterToolDialogs(ui);
+    RegisterBrushDialogs(ui);
 
     CMainFrame frame(ui, settings);
     ui.SetParent(&frame);

@@ -1,6 +1,7 @@
 #include "app/ui/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
         return view ? view->Document().FindFrame(view->Document().currentFrame) : nullptr;
     };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
+    tools_.ui = &ui_;
 
     CreateActions();
     CreateStatusBar();
@@ -79,12 +81,20 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateActions() {
+    // One tool button shows pressed: the current tool's.
+    auto* tools = new QActionGroup(this);
+    tools->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const CommandInfo& info : Commands()) {
         auto* action = new QAction(ToQString(info.menuText), this);
         action->setObjectName(QStringLiteral("cmd%1").arg(info.id));
         action->setData(info.id);
         action->setIcon(ActionIcon(info));
-        if (!info.key.empty()) action->setShortcut(QKeySequence(ToQString(info.key)));
+        QList<QKeySequence> keys;
+        if (!info.key.empty()) keys << QKeySequence(ToQString(info.key));
+        if (!info.key2.empty()) keys << QKeySequence(ToQString(info.key2));
+        action->setShortcuts(keys);
+        if (info.kind != CommandKind::Plain) action->setCheckable(true);
+        if (info.kind == CommandKind::Tool) tools->addAction(action);
         const QString tip = ToQString(info.statusTip);
         action->setStatusTip(tip);
         action->setToolTip(QString(ToQString(info.menuText)).remove('&'));
@@ -111,6 +121,8 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(cmd::kExit));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addActions({Action(cmd::kEditUndo), Action(cmd::kEditRedo), Action(cmd::kEditClear)});
+    edit->addSeparator();
     edit->addActions({Action(cmd::kCopy), Action(cmd::kPasteImage), Action(cmd::kDuplicateImage),
                       Action(cmd::kImageFromBrush)});
 
@@ -122,6 +134,22 @@ void CMainFrame::CreateMenus() {
 
     QMenu* anim = menuBar()->addMenu("&Anim");
     anim->addAction(Action(cmd::kAnimNew));
+
+    QMenu* toolsMenu = menuBar()->addMenu("&Tools");
+    toolsMenu->addAction(Action(cmd::kUsePaintTool));
+    toolsMenu->addSeparator();
+    for (int id : Toolbars()[0].buttons)
+        if (QAction* a = Action(id)) toolsMenu->addAction(a);
+
+    QMenu* brush = menuBar()->addMenu("&Brush");
+    brush->addActions({Action(cmd::kChooseBrushShape), Action(cmd::kSinglePixelBrush),
+                       Action(cmd::kRestorePreviousBrush), Action(cmd::kSingleColour)});
+    brush->addSeparator();
+    brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),
+                       Action(cmd::kFirstBrushImage)});
+    brush->addSeparator();
+    brush->addActions({Action(cmd::kAnimatedBrushes), Action(cmd::kAntiAlias),
+                       Action(cmd::kRotationGuideOnly), Action(cmd::kBilinearResize)});
 
     QMenu* window = menuBar()->addMenu("&Window");
     connect(window, &QMenu::aboutToShow, this, [this, window] {
@@ -149,6 +177,7 @@ void CMainFrame::CreateToolbars() {
         if (layout.resourceId == 130) {
             auto* tools = new ToolGridBar(ToQString(layout.title), this);
             tools->setObjectName(BarObjectName(layout.resourceId));
+            tools->onRightClick = [this](int id) { RunRightClick(id); };
             for (int id : layout.buttons)
                 if (QAction* a = Action(id)) tools->AddAction(a);
             addToolBar(Qt::LeftToolBarArea, tools);
@@ -245,11 +274,14 @@ void CMainFrame::UpdateCommandStates() {
         Action(id)->setEnabled(hasView);
     Action(cmd::kSave)->setEnabled(single);
     Action(cmd::kSaveAs)->setEnabled(single);
+    UpdateToolStates();
 }
 
 CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) {
     const bool maximised = ActiveFrame() && ActiveFrame()->isMaximized();
     auto* frame = new CBitmapEditViewFrame(std::move(document), tools_);
+    frame->View()->SetToolDispatch(&tools_);
+    connect(frame->View(), &CBitmapEditView::colourPicked, this, [this] { tools_.RebuildBrush(); });
     mdi_->addSubWindow(frame);
     connect(frame, &CBitmapEditViewFrame::statusTextChanged, message_, &QLabel::setText);
     connect(frame, &QObject::destroyed, this, [this] {
@@ -299,6 +331,12 @@ void CMainFrame::OpenPath(const std::string& path) {
 
 void CMainFrame::Run(int commandId) {
     CBitmapEditView* view = ActiveView();
+    // Nothing reads, saves or changes a frame with the brush preview painted into it.
+    tools_.RemovePreview();
+    if (RunToolCommand(commandId)) {
+        UpdateCommandStates();
+        return;
+    }
     switch (commandId) {
         case cmd::kNew: OnNew(); break;
         case cmd::kOpen: OnOpen(); break;

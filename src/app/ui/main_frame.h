@@ -65,6 +65,15 @@ private:
     void RebuildRecentFilesMenu();
     CBitmapEditViewFrame* AddWindow(std::shared_ptr<CAnimDoc> document);
     void Run(int commandId);
+    // The painting commands: tools, brushes, undo and clearing (main_frame_tools.cpp).
+    // False when `commandId` is none of them.
+    bool RunToolCommand(int commandId);
+    // A right click on a "Tools" bar button.
+    void RunRightClick(int commandId);
+    void ClearCurrentFrame();
+    // The "Paint Brush Shape" dialog and what its choice asks for.
+    void ChooseBrushShape();
+    void UpdateToolStates();
 
     // Application commands.
     void OnNew();

@@ -1,6 +1,8 @@
 #include "app/ui/tool_grid_bar.h"
 
+#include <QAction>
 #include <QGridLayout>
+#include <QMouseEvent>
 #include <QToolButton>
 
 namespace quillor {
@@ -20,8 +22,21 @@ void ToolGridBar::AddAction(QAction* action) {
     button->setDefaultAction(action);
     button->setAutoRaise(true);
     button->setIconSize(iconSize());
+    button->installEventFilter(this);
     buttons_.push_back(button);
     Relayout();
+}
+
+bool ToolGridBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && button->defaultAction() && button->defaultAction()->isEnabled() && onRightClick) {
+            onRightClick(button->defaultAction()->data().toInt());
+            return true;
+        }
+    }
+    return QToolBar::eventFilter(watched, event);
 }
 
 void ToolGridBar::Relayout() {

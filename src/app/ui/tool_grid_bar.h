@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QToolBar>
+#include <functional>
 #include <vector>
 
 class QGridLayout;
@@ -14,6 +15,11 @@ class ToolGridBar final : public QToolBar {
 public:
     ToolGridBar(const QString& title, QWidget* parent = nullptr);
     void AddAction(QAction* action);
+    // Called with a button's command when the button is clicked with the right button.
+    std::function<void(int)> onRightClick;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Relayout();

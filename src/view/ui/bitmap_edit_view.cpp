@@ -67,11 +67,30 @@ const COXDIB* CBitmapEditView::CurrentImage() const {
     return frame->image.get();
 }
 
-const COXDIB* CBitmapEditView::ShownImage() const {
-    const COXDIB* display = IsActiveView() ? dispatch_->DisplayImage() : nullptr;
-    if (display != nullptr && !display->IsEmpty()) return display;
-    return CurrentImage();
+const COXDIB* CBitmapEditView::ShownImage() const { return CurrentImage(); }
+
+namespace {
+
+// Draws a rubber band over the rendered part of the picture: each band point fills the
+// window pixels of its picture pixel, and at least one, so a band stays visible when the
+// picture is shown smaller than its size.
+void DrawBandOver(const BandOverlay& band, const Placement& p, const QRect& exposed,
+                  std::uint32_t* part, std::ptrdiff_t stride) {
+    band.ForEach([&](IntPoint q, TableWord shown) {
+        const int x0 = int(std::ceil(p.originX + q.x * p.zoom));
+        const int y0 = int(std::ceil(p.originY + q.y * p.zoom));
+        const int x1 = std::max(x0 + 1, int(std::ceil(p.originX + (q.x + 1) * p.zoom)));
+        const int y1 = std::max(y0 + 1, int(std::ceil(p.originY + (q.y + 1) * p.zoom)));
+        const int left = std::max(x0, exposed.left()), right = std::min(x1, exposed.right() + 1);
+        const int top = std::max(y0, exposed.top()), bottom = std::min(y1, exposed.bottom() + 1);
+        for (int y = top; y < bottom; ++y)
+            std::fill(part + (y - exposed.y()) * stride + (left - exposed.x()),
+                      part + (y - exposed.y()) * stride + (right - exposed.x()),
+                      0xFF000000u | shown);
+    });
 }
+
+}  // namespace
 
 Placement CBitmapEditView::CurrentPlacement() const {
     if (IsActiveView()) return {tools_.zoom, tools_.originX, tools_.originY};
@@ -148,6 +167,11 @@ IntPoint CBitmapEditView::PointerInWindow() const {
     return ToWindow(QPointF(viewport()->mapFromGlobal(QCursor::pos())));
 }
 
+void CBitmapEditView::SetBusy(bool busy) {
+    if (busy) QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else if (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
 bool CBitmapEditView::InClient(IntPoint window) const {
     const ClientSize client = Client();
     return window.x >= 0 && window.y >= 0 && window.x < client.width && window.y < client.height;
@@ -199,6 +223,8 @@ void CBitmapEditView::paintEvent(QPaintEvent* event) {
             RenderDib(*image, shifted, part, exposed.width(), exposed.height(), stride);
         FillHatchOutside(part, exposed.width(), exposed.height(), stride, covered, exposed.x(),
                          exposed.y());
+        if (IsActiveView())
+            if (const BandOverlay* band = dispatch_->Band()) DrawBandOver(*band, p, exposed, part, stride);
         canvas_.setDevicePixelRatio(ratio);
         painter.drawImage(
             QRectF(QPointF(exposed.topLeft()) / ratio, QSizeF(exposed.size()) / ratio), canvas_,
@@ -314,6 +340,7 @@ void CBitmapEditView::Activate() {
     tools_.devicePixelRatio = DeviceRatio();
     StorePlacement(placement_);
     timer_.start();
+    dispatch_->Activated();
     emit activated(this);
     RefreshTitle();
     UpdateCursor();

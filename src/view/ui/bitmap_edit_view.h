@@ -11,7 +11,9 @@
 #include "document/anim_doc.h"
 #include "document/document_observer.h"
 #include "view/shift_lock.h"
+#include "view/edit_view_port.h"
 #include "view/status_text.h"
+#include "view/undo_store.h"
 #include "view/tool_context.h"
 #include "view/tool_dispatch.h"
 #include "view/view_placement.h"
@@ -32,14 +34,23 @@ namespace quillor {
 //
 // Only the visible part of the picture is drawn, on every paint, so the cost of a paint
 // follows the window's size and not the picture's.
-class CBitmapEditView : public QAbstractScrollArea, private DocumentObserver {
+class CBitmapEditView : public QAbstractScrollArea, public EditViewPort, private DocumentObserver {
     Q_OBJECT
 
 public:
     CBitmapEditView(CAnimDoc& document, ToolContext& tools, QWidget* parent = nullptr);
     ~CBitmapEditView() override;
 
-    CAnimDoc& Document() { return document_; }
+    // EditViewPort: what the tools use.
+    CAnimDoc& Document() override { return document_; }
+    UndoStore& Undo() override { return undo_; }
+    void Redraw() override { viewport()->update(); }
+    Placement GetPlacement() const override { return CurrentPlacement(); }
+    void SetPlacement(const Placement& placement) override { ApplyPlacement(placement); }
+    IntPoint PointerInWindow() const override;
+    bool PointerHasEntered() const override { return leftArmed_; }
+    bool PointerInside() const override { return InClient(PointerInWindow()); }
+    void SetBusy(bool busy) override;
 
     // "Zoom Into Image", "Zoom Out Of Image", "Unzoom Image": one magnify click at the
     // picture point under the pointer (the middle of the view when the pointer is
@@ -48,8 +59,8 @@ public:
     void ZoomOut();
     void Unzoom();
     // The magnify tool's clicks.
-    void ZoomInAt(IntPoint picture, const std::optional<DraggedRect>& dragged = std::nullopt);
-    void ZoomOutAt(IntPoint picture);
+    void ZoomInAt(IntPoint picture, const std::optional<DraggedRect>& dragged = std::nullopt) override;
+    void ZoomOutAt(IntPoint picture) override;
     // "Clamp Frame": back to zoom 1, as Unzoom gives it.
     void ClampFrame();
 
@@ -114,7 +125,6 @@ private:
     double DeviceRatio() const;
     ClientSize Client() const;
     IntPoint ToWindow(QPointF logical) const;
-    IntPoint PointerInWindow() const;
     bool InClient(IntPoint window) const;
     void MovePointerTo(IntPoint window);
     void Activate();
@@ -165,6 +175,7 @@ private:
     int wheelRemainder_ = 0;
     int shownCursor_ = 0;
 
+    UndoStore undo_;
     QTimer timer_;
     // The visible part of the picture, in device pixels; kept between paints so that a
     // paint allocates nothing.

@@ -1,0 +1,164 @@
+// Times a freehand stroke: 1000 segments of 10 to 20 pixels with the "Diam 31" brush on
+// an 8000 x 8000 true-colour frame, through PasteSegment as the paint tool drives it.
+// Prints segments per second for the brush alone, with the preview taken out and put
+// back at every event (as hovering does), and with anti-aliasing. A pointer event must
+// cost well under 1/2000 s, so the brush must leave the tools plenty of room.
+//
+//   quillor_stroke_bench [RUNS]      (default 7; the median run is reported)
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "bench_support.h"
+#include "core/coxdib.h"
+#include "document/anim_doc.h"
+#include "view/paint_brush.h"
+#include "view/tool_context.h"
+#include "view/undo_store.h"
+
+namespace quillor {
+namespace {
+
+constexpr int kSide = 8000;
+constexpr int kSegments = 1000;
+
+double MedianMs(int runs, const std::function<void()>& op) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        op();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A wiggly path of kSegments segments, each 10 to 20 pixels long, wandering over the
+// frame; the same every run.
+std::vector<IntPoint> WigglyPath() {
+    std::vector<IntPoint> points{{kSide / 2, kSide / 2}};
+    double heading = 0.3;
+    unsigned seed = 12345;
+    for (int i = 0; i < kSegments; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const double length = 10 + (seed >> 16) % 11;
+        heading += 0.6 * std::sin(i * 0.37) + 0.2 * (double((seed >> 8) % 100) / 100 - 0.5);
+        const IntPoint& p = points.back();
+        int x = p.x + int(std::lround(length * std::cos(heading)));
+        int y = p.y + int(std::lround(length * std::sin(heading)));
+        x = std::clamp(x, 0, kSide - 1);
+        y = std::clamp(y, 0, kSide - 1);
+        points.push_back({x, y});
+    }
+    return points;
+}
+
+// The view as the tools see it, without a window: redraws cost nothing here, which is
+// what they cost the tools (the window repaints later, on its own time).
+class BenchView final : public EditViewPort {
+public:
+    explicit BenchView(CAnimDoc& doc) : doc_(doc) {}
+    CAnimDoc& Document() override { return doc_; }
+    UndoStore& Undo() override { return undo_; }
+    void Redraw() override {}
+    Placement GetPlacement() const override { return {1.0, 0, 0}; }
+    void SetPlacement(const Placement&) override {}
+    void ZoomInAt(IntPoint, const std::optional<DraggedRect>&) override {}
+    void ZoomOutAt(IntPoint) override {}
+    IntPoint PointerInWindow() const override { return {}; }
+    bool PointerHasEntered() const override { return true; }
+    bool PointerInside() const override { return true; }
+    void SetBusy(bool) override {}
+
+private:
+    CAnimDoc& doc_;
+    UndoStore undo_;
+};
+
+void Report(const char* name, double ms) {
+    std::printf("%-42s %8.2f ms %9.0f segments/s\n", name, ms, kSegments / (ms / 1000.0));
+}
+
+}  // namespace
+}  // namespace quillor
+
+int main(int argc, char** argv) {
+    using namespace quillor;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    COXDIB image;
+    if (!image.CreateBlank(24, kSide, kSide)) {
+        std::fprintf(stderr, "cannot allocate the frame\n");
+        return 1;
+    }
+    std::array<ColourRef, 256> table{};
+    table[0] = MakeColour(255, 255, 255);
+    table[1] = MakeColour(30, 60, 200);
+    PaintTarget target;
+    target.image = &image;
+    target.mode = ColourMode::TrueColour;
+    target.table = &table;
+    bench::SilentInteraction ui;
+    PaintBrush brush;
+    brush.ChooseShape(1037, target, ui);
+    const std::vector<IntPoint> path = WigglyPath();
+
+    auto stroke = [&] {
+        for (std::size_t i = 1; i < path.size(); ++i)
+            brush.PasteSegment(target, path[i - 1], path[i], target.foreground, true);
+    };
+    // What a pointer event costs the brush while the preview is shown: take the preview
+    // out, paint the segment, keep the picture under the new point and stamp it there.
+    auto strokeWithPreview = [&] {
+        for (std::size_t i = 1; i < path.size(); ++i) {
+            brush.RestoreUnder(image);
+            brush.PasteSegment(target, path[i - 1], path[i], target.foreground, true);
+            brush.SaveUnder(image, path[i].x, path[i].y);
+            brush.PasteAt(target, path[i].x, path[i].y);
+        }
+        brush.RestoreUnder(image);
+    };
+
+    std::printf("Diam 31 on %d x %d true colour, %d segments (median of %d)\n", kSide, kSide,
+                kSegments, runs);
+    Report("stroke (PasteSegment)", MedianMs(runs, stroke));
+    Report("stroke + preview cycle per event", MedianMs(runs, strokeWithPreview));
+    brush.antiAlias = true;
+    Report("stroke, anti-aliased", MedianMs(runs, stroke));
+    Report("stroke + preview cycle, anti-aliased", MedianMs(runs, strokeWithPreview));
+
+    // The whole pointer path: the paint tool through the tool context, as the view hands
+    // it the events. The press also takes the undo snapshot of the whole frame.
+    bench::BenchEnvironment environment;
+    CAnimDoc doc(environment);
+    AnimFrame* frame = doc.AddFrames(1);
+    if (!image.CopyTo(*frame->image)) return 1;
+    frame->colourMode = ColourMode::TrueColour;
+    frame->TakeSizeFromImage();
+    BenchView view(doc);
+    ToolContext tools;
+    tools.ui = &ui;
+    tools.activeView = &view;
+    tools.document = &doc;
+    tools.currentImage = frame;
+    tools.Activated();
+    tools.brush.ChooseShape(1037, tools.Target(), ui);
+    double pressMs = 0;
+    const double movesMs = MedianMs(runs, [&] {
+        const auto start = std::chrono::steady_clock::now();
+        tools.Press(pointer_flags::kLeft, path[0]);
+        pressMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        for (std::size_t i = 1; i < path.size(); ++i) tools.Move(CapturedButton::Left, path[i]);
+        tools.Release(0, path.back());
+    });
+    std::printf("%-42s %8.2f ms %9.0f events/s (the press with its undo snapshot: %.1f ms)\n",
+                "paint tool, 1000 drag events", movesMs - pressMs,
+                kSegments / ((movesMs - pressMs) / 1000.0), pressMs);
+    return 0;
+}

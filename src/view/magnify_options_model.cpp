@@ -1,0 +1,20 @@
+#include "view/magnify_options_model.h"
+
+#include <algorithm>
+
+namespace quillor {
+
+void MagnifyOptionsModel::Load(const ToolPreferences& preferences) {
+    const int type = preferences.magnifyType;
+    type_ = type >= 0 && type < kChoices ? MagnifyType(type) : MagnifyType::Variable;
+    SetFixed(preferences.magnifyFixed);
+}
+
+void MagnifyOptionsModel::Store(ToolPreferences& preferences) const {
+    preferences.magnifyType = int(type_);
+    preferences.magnifyFixed = fixed_;
+}
+
+void MagnifyOptionsModel::SetFixed(int factor) { fixed_ = std::clamp(factor, kMinFixed, kMaxFixed); }
+
+}  // namespace quillor

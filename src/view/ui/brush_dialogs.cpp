@@ -1,0 +1,11 @@
+#include "view/ui/brush_dialogs.h"
+
+#include "view/ui/brush_shape_dialog.h"
+
+namespace quillor {
+
+void RegisterBrushDialogs(QtInteraction& ui) {
+    ui.RegisterDialog<BrushShapeModel, BrushShapeDialog>();
+}
+
+}  // namespace quillor

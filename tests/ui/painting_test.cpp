@@ -1,0 +1,112 @@
+// Painting on the real edit view with the mouse: presses, drags and releases through Qt,
+// checked on the frame's pixels.
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/ui/resources.h"
+#include "document/anim_doc.h"
+#include "support/fake_document_environment.h"
+#include "support/test_images.h"
+#include "view/tool_context.h"
+#include "view/tool_ids.h"
+#include "view/ui/bitmap_edit_view.h"
+#include "view/undo_store.h"
+
+namespace quillor {
+namespace {
+
+class Painting : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitQuillorResources();
+        AnimFrame* frame = doc.AddFrames(1);
+        frame->image->CreateBlank(8, 60, 40);
+        frame->colourMode = ColourMode::Colours256;
+        frame->TakeSizeFromImage();
+        tools.ui = &env.ui;
+        view = std::make_unique<CBitmapEditView>(doc, tools);
+        view->SetToolDispatch(&tools);
+        view->resize(300, 200);
+        view->show();
+        view->setFocus();
+        QApplication::setActiveWindow(view.get());
+        QApplication::processEvents();
+        // The pointer has to pass over the view once before a press paints.
+        QTest::mouseMove(view->viewport(), At({1, 1}));
+        QApplication::processEvents();
+    }
+    void TearDown() override { view.reset(); }
+
+    // The window position of picture pixel `p`'s middle (zoom 1, the picture centred).
+    QPoint At(IntPoint p) const {
+        const QPoint origin = view->Origin();
+        return QPoint(origin.x() + p.x, origin.y() + p.y);
+    }
+    void Drag(Qt::MouseButton button, std::initializer_list<IntPoint> points) {
+        auto it = points.begin();
+        QTest::mousePress(view->viewport(), button, Qt::NoModifier, At(*it));
+        for (++it; it != points.end(); ++it) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(At(*it)), view->viewport()->mapToGlobal(QPointF(At(*it))),
+                             Qt::NoButton, button, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &move);
+        }
+        QTest::mouseRelease(view->viewport(), button, Qt::NoModifier, At(*(points.end() - 1)));
+        QApplication::processEvents();
+    }
+    std::uint8_t Index(int x, int y) { return doc.FindFrame(0)->image->Line(y)[x]; }
+
+    testing::FakeDocumentEnvironment env;
+    CAnimDoc doc{env};
+    ToolContext tools;
+    std::unique_ptr<CBitmapEditView> view;
+};
+
+TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
+    ASSERT_EQ(view->Zoom(), 1.0);
+    doc.foregroundIndex = 4;
+    doc.backgroundIndex = 9;
+    tools.RebuildBrush();
+
+    Drag(Qt::LeftButton, {{5, 5}, {10, 5}, {10, 9}});  // a stroke along two sides
+    EXPECT_EQ(Index(5, 5), 4);
+    EXPECT_EQ(Index(9, 5), 4);
+    EXPECT_EQ(Index(10, 8), 4);
+    EXPECT_EQ(Index(20, 20), 0);
+
+    tools.SelectTool(tool_id::kFilledSquare);
+    Drag(Qt::RightButton, {{20, 20}, {25, 24}});  // the right button paints the background
+    EXPECT_EQ(Index(20, 20), 9);
+    EXPECT_EQ(Index(25, 24), 9);
+    EXPECT_EQ(Index(26, 24), 0);
+
+    tools.SelectTool(tool_id::kFill);
+    Drag(Qt::LeftButton, {{40, 30}});
+    EXPECT_EQ(Index(59, 39), 4);
+    EXPECT_EQ(Index(22, 22), 9);  // the square's own colour stops the fill
+
+    ASSERT_TRUE(view->Undo().Undo(doc));
+    EXPECT_EQ(Index(59, 39), 0);
+    EXPECT_EQ(Index(22, 22), 9);
+    ASSERT_TRUE(view->Undo().Redo(doc));
+    EXPECT_EQ(Index(59, 39), 4);
+    EXPECT_TRUE(doc.changed);
+}
+
+TEST_F(Painting, ThePreviewFollowsThePointerAndNeverStays) {
+    doc.foregroundIndex = 2;
+    tools.RebuildBrush();
+    QTest::mouseMove(view->viewport(), At({30, 20}));
+    QApplication::processEvents();
+    EXPECT_EQ(Index(30, 20), 2);  // the single-pixel preview under the pointer
+    QTest::mouseMove(view->viewport(), At({31, 20}));
+    QApplication::processEvents();
+    EXPECT_EQ(Index(30, 20), 0);
+    EXPECT_EQ(Index(31, 20), 2);
+    tools.RemovePreview();
+    EXPECT_EQ(Index(31, 20), 0);
+}
+
+}  // namespace
+}  // namespace quillor

@@ -1,0 +1,149 @@
+// The tools' right-click dialogs: each shows its model's values under the program's own
+// labels and hands every change straight back to the model.
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "ui/support/widget_text.h"
+
+#include "view/ui/magnify_options_dialog.h"
+#include "view/ui/shape_style_dialog.h"
+#include "view/ui/spray_options_dialog.h"
+#include "view/ui/symmetry_options_dialog.h"
+#include "view/ui/tool_dialogs.h"
+
+namespace quillor {
+namespace {
+
+using testing::ShowsText;
+
+TEST(ToolDialogsTest, MagnificationOptionsOfferEveryTypeAndTheFixedFactor) {
+    MagnifyOptionsModel model;
+    MagnifyOptionsDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "Magnification Options");
+    const char* labels[] = {"Magnify X 2",  "Magnify X 3",  "Magnify X 4", "Magnify X 8",
+                            "Magnify X 16", "Magnify X 32", "Magnify X",   "Variable Magnification"};
+    for (int i = 0; i < MagnifyOptionsModel::kChoices; ++i) EXPECT_EQ(dialog.choices[i]->text(), labels[i]);
+    auto* box = dialog.findChild<QGroupBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->title(), "Fixed Magnification");
+    EXPECT_TRUE(dialog.choices[7]->isChecked());
+    EXPECT_FALSE(dialog.fixed->isEnabled());
+    EXPECT_EQ(dialog.fixed->value(), 5);
+
+    dialog.choices[6]->click();
+    EXPECT_EQ(model.Type(), MagnifyType::Fixed);
+    EXPECT_TRUE(dialog.fixed->isEnabled());
+    EXPECT_EQ(dialog.fixed->maximum(), 40);
+    dialog.fixed->setValue(9);
+    EXPECT_EQ(model.Fixed(), 9);
+    // The choice inside the box and those outside it still exclude each other.
+    dialog.choices[2]->click();
+    EXPECT_FALSE(dialog.choices[6]->isChecked());
+    EXPECT_EQ(model.Type(), MagnifyType::Times4);
+    EXPECT_FALSE(dialog.fixed->isEnabled());
+}
+
+TEST(ToolDialogsTest, ShapeStyleDialogsShowTheirFamilysChoices) {
+    ShapeStyleModel squares(ShapeStyleModel::Family::Squares);
+    ShapeStyleDialog squareDialog(squares);
+    EXPECT_EQ(squareDialog.windowTitle(), "Square Tools");
+    EXPECT_EQ(squareDialog.choices[0]->text(), "Square only");
+    EXPECT_EQ(squareDialog.choices[1]->text(), "Rectangle");
+    EXPECT_TRUE(squareDialog.choices[1]->isChecked());
+    squareDialog.choices[0]->click();
+    EXPECT_EQ(squares.Style(), 0);
+
+    ShapeStyleModel circles(ShapeStyleModel::Family::Circles);
+    ShapeStyleDialog circleDialog(circles);
+    EXPECT_EQ(circleDialog.windowTitle(), "Circle Tools");
+    EXPECT_EQ(circleDialog.choices[0]->text(), "Circle only");
+    EXPECT_EQ(circleDialog.choices[1]->text(), "Elipse");
+    EXPECT_TRUE(circleDialog.choices[0]->isChecked());
+    circleDialog.choices[1]->click();
+    EXPECT_EQ(circles.Style(), 1);
+}
+
+TEST(ToolDialogsTest, SprayOptionsEditDiameterAndDensity) {
+    SprayOptionsModel model;
+    model.SetSize(12);
+    SprayOptionsDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "Spray Paint Options");
+    EXPECT_TRUE(ShowsText(dialog, "Diameter"));
+    EXPECT_TRUE(ShowsText(dialog, "Density"));
+    EXPECT_EQ(dialog.diameter->value(), 12);
+    EXPECT_EQ(dialog.density->value(), 100);
+    for (QSpinBox* spin : {dialog.diameter, dialog.density}) {
+        EXPECT_EQ(spin->minimum(), 1);
+        EXPECT_EQ(spin->maximum(), 999);
+    }
+    dialog.diameter->setValue(80);
+    dialog.density->setValue(3);
+    EXPECT_EQ(model.Size(), 80);
+    EXPECT_EQ(model.Density(), 3);
+}
+
+TEST(ToolDialogsTest, SymmetryOptionsCentreClosesTheDialogAsOkDoes) {
+    SymmetryOptionsModel model;
+    SymmetryOptionsDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "Symmetry Options");
+    EXPECT_EQ(dialog.styles[0]->text(), "Cyclic");
+    EXPECT_EQ(dialog.styles[1]->text(), "Mirrored Cyclic");
+    EXPECT_EQ(dialog.styles[2]->text(), "Tile");
+    EXPECT_TRUE(dialog.styles[1]->isChecked());
+    for (const char* label : {"Points:", "Width:", "Height:"}) EXPECT_TRUE(ShowsText(dialog, label)) << label;
+    EXPECT_EQ(dialog.centre->text(), "Centre");
+    EXPECT_EQ(dialog.points->value(), 6);
+    EXPECT_EQ(dialog.width->value(), 320);
+    EXPECT_EQ(dialog.height->value(), 200);
+
+    dialog.styles[2]->click();
+    dialog.points->setValue(8);
+    dialog.width->setValue(64);
+    dialog.height->setValue(48);
+    EXPECT_EQ(model.Style(), SymmetryStyle::Tile);
+    EXPECT_EQ(model.Points(), 8);
+    EXPECT_EQ(model.Width(), 64);
+    EXPECT_EQ(model.Height(), 48);
+
+    dialog.show();
+    EXPECT_FALSE(model.CentreRequested());
+    dialog.centre->click();
+    EXPECT_TRUE(model.CentreRequested());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ToolDialogsTest, TheInteractionShowsEveryToolDialog) {
+    QtInteraction ui;
+    RegisterToolDialogs(ui);
+    MagnifyOptionsModel magnify;
+    ShapeStyleModel shapes(ShapeStyleModel::Family::Circles);
+    SprayOptionsModel spray;
+    SymmetryOptionsModel symmetry;
+    EXPECT_TRUE(ui.CanShow(magnify));
+    EXPECT_TRUE(ui.CanShow(shapes));
+    EXPECT_TRUE(ui.CanShow(spray));
+    EXPECT_TRUE(ui.CanShow(symmetry));
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<SymmetryOptionsDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->centre->click();
+    });
+    EXPECT_TRUE(ui.RunDialog(symmetry));
+    EXPECT_TRUE(symmetry.CentreRequested());
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = dynamic_cast<ShapeStyleDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Circle Tools");
+        dialog->reject();
+    });
+    EXPECT_FALSE(ui.RunDialog(shapes));
+}
+
+}  // namespace
+}  // namespace quillor
