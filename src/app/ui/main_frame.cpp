@@ -335,6 +335,9 @@ void CMainFrame::Run(int commandId) {
     tools_.RemovePreview();
     if (RunToolCommand(commandId)) {
         UpdateCommandStates();
+        // After a toolbar click or a dialog the picture takes the keyboard again, so the
+        // next press paints at once.
+        if (CBitmapEditView* active = ActiveView()) active->setFocus();
         return;
     }
     switch (commandId) {
@@ -433,6 +436,7 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    tools_.RemovePreview();
     closing_ = true;
     SaveSettings();
     // Ask about every changed document first, as one round; only then close windows.

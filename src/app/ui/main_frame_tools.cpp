@@ -212,6 +212,7 @@ void CMainFrame::RunRightClick(int commandId) {
             return;
     }
     UpdateCommandStates();
+    if (CBitmapEditView* view = ActiveView()) view->setFocus();
 }
 
 }  // namespace quillor

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 
 namespace quillor {
@@ -28,11 +29,18 @@ void ToolGridBar::AddAction(QAction* action) {
 }
 
 bool ToolGridBar::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if ((press || release) && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         auto* button = qobject_cast<QToolButton*>(watched);
-        if (button && button->defaultAction() && button->defaultAction()->isEnabled() && onRightClick) {
-            onRightClick(button->defaultAction()->data().toInt());
+        QAction* action = button ? button->defaultAction() : nullptr;
+        if (action && action->isEnabled() && onRightClick) {
+            // The settings dialog opens once the click is over, so that no half-finished
+            // click keeps the pointer grabbed while the dialog runs.
+            if (release) {
+                const int id = action->data().toInt();
+                QTimer::singleShot(0, this, [this, id] { onRightClick(id); });
+            }
             return true;
         }
     }

@@ -80,6 +80,8 @@ public:
     }
     // Where pointer input goes; null restores the do-nothing default.
     void SetToolDispatch(ToolDispatch* dispatch);
+    // Takes the tools' brush preview out of the picture (before it is saved or closed).
+    void RemovePreview() { dispatch_->RemovePreview(); }
 
 signals:
     void statusTextChanged(const QString& text);
