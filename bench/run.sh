@@ -89,3 +89,8 @@ fill_compare() {  # name input key-of-quillor's-line
 fill_compare "flat 4000x4000" "$out/flat-4000x4000.bmp" flat24
 fill_compare "maze 4000x3000" "$inputs/maze-4000x3000.bmp" maze24
 rm -f "$out/fill.bmp" "$out/flat-4000x4000.bmp"
+
+echo
+echo "== Free-hand stroke with \"Diam 31\" on an 8000 x 8000 true-colour frame (target: at least 2000 events/s)"
+cmake --build "$here/build-bench" --target quillor_stroke_bench >&2
+taskset -c 0 "$here/build-bench/bench/quillor_stroke_bench" "$runs"
