@@ -27,6 +27,18 @@ void BandOutline(ToolContext& c, const PictureRect& rect, bool ellipse, bool era
     else DrawRectangleOutline(rect, false, sink);
 }
 
+// Moves a straight rubber band from start-to-end to start-to-point.
+void MoveBandLine(ToolContext& c, IntPoint start, IntPoint& end, IntPoint point) {
+    if (!c.HasBand()) return;
+    PaintTarget target = c.Target();
+    target.eraseBand = true;
+    c.brush.PasteSegment(target, start, end, kBandColour, false);
+    target.eraseBand = false;
+    c.brush.PasteSegment(target, start, point, kBandColour, false);
+    end = point;
+    c.RedrawView();
+}
+
 }  // namespace
 
 // --- Line --------------------------------------------------------------------------------------
@@ -37,15 +49,7 @@ void LineTool::Begin(IntPoint) {
 }
 
 void LineTool::Drag(IntPoint point) {
-    ToolContext& c = Context();
-    if (!c.HasBand()) return;
-    PaintTarget target = c.Target();
-    target.eraseBand = true;
-    Segment(target, start, end, kBandColour, false);
-    target.eraseBand = false;
-    Segment(target, start, point, kBandColour, false);
-    end = point;
-    c.RedrawView();
+    MoveBandLine(Context(), start, end, point);
 }
 
 void LineTool::End(IntPoint point) {
@@ -68,15 +72,7 @@ void CurveTool::Drag(IntPoint point) {
         Hover(point);
         return;
     }
-    ToolContext& c = Context();
-    if (!c.HasBand()) return;
-    PaintTarget target = c.Target();
-    target.eraseBand = true;
-    Segment(target, start, end, kBandColour, false);
-    target.eraseBand = false;
-    Segment(target, start, point, kBandColour, false);
-    end = point;
-    c.RedrawView();
+    MoveBandLine(Context(), start, end, point);
 }
 
 void CurveTool::End(IntPoint point) {
