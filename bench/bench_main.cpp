@@ -5,7 +5,6 @@
 //   quillor_bench INPUT_DIR [RUNS]      (INPUT_DIR as bench/make-inputs.sh makes it)
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <cstdio>
 #include <functional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "bench_timing.h"
 #include "core/coxdib.h"
 #include "formats/image_file.h"
 #include "platform/file_io.h"
@@ -28,15 +28,14 @@ using bench::SilentInteraction;
 double MedianMs(int runs, const std::function<bool()>& op) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = bench::Clock::now();
         if (!op()) {
             std::fprintf(stderr, "operation failed\n");
             return -1;
         }
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(bench::MsSince(start));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return bench::Median(std::move(times));
 }
 
 void Report(const char* name, double ms, double megabytes) {

@@ -11,13 +11,13 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "core/byte_reader.h"
 #include "core/coxdib.h"
 #include "platform/file_io.h"
@@ -80,19 +80,16 @@ Result TimeFills(COXDIB& image, int runs) {
     for (int i = 0; i < runs; ++i) {
         const std::size_t before = liveBytes.load();
         peakBytes = before;
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = bench::Clock::now();
         const std::uint64_t pixels = FloodFill(target, 0, 0, 1 + i % 2);
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
+        times.push_back(bench::MsSince(start));
         result.peakExtra = std::max(result.peakExtra, peakBytes.load() - before);
         if (i > 0 && pixels != result.pixels)
             std::fprintf(stderr, "fills differ: %llu then %llu pixels\n",
                          (unsigned long long)result.pixels, (unsigned long long)pixels);
         result.pixels = pixels;
     }
-    std::sort(times.begin(), times.end());
-    result.medianMs = times[times.size() / 2];
+    result.medianMs = bench::Median(std::move(times));
     return result;
 }
 

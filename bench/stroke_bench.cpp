@@ -7,7 +7,6 @@
 //   quillor_stroke_bench [RUNS]      (default 7; the median run is reported)
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "bench_timing.h"
 #include "core/coxdib.h"
 #include "document/anim_doc.h"
 #include "view/paint_brush.h"
@@ -26,19 +26,6 @@ namespace {
 
 constexpr int kSide = 8000;
 constexpr int kSegments = 1000;
-
-double MedianMs(int runs, const std::function<void()>& op) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        op();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A wiggly path of kSegments segments, each 10 to 20 pixels long, wandering over the
 // frame; the same every run.
@@ -91,6 +78,7 @@ void Report(const char* name, double ms) {
 
 int main(int argc, char** argv) {
     using namespace quillor;
+    using bench::MedianMs;
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     COXDIB image;
     if (!image.CreateBlank(24, kSide, kSide)) {
@@ -151,20 +139,17 @@ int main(int argc, char** argv) {
     tools.brush.ChooseShape(1037, tools.Target(), ui);
     std::vector<double> presses, drags;
     for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const auto start = bench::Clock::now();
         tools.Press(pointer_flags::kLeft, path[0]);
-        const auto pressed = std::chrono::steady_clock::now();
+        presses.push_back(bench::MsSince(start));
+        const auto pressed = bench::Clock::now();
         for (std::size_t k = 1; k < path.size(); ++k) tools.Move(CapturedButton::Left, path[k]);
-        const auto dragged = std::chrono::steady_clock::now();
+        drags.push_back(bench::MsSince(pressed));
         tools.Release(0, path.back());
-        presses.push_back(std::chrono::duration<double, std::milli>(pressed - start).count());
-        drags.push_back(std::chrono::duration<double, std::milli>(dragged - pressed).count());
     }
-    std::sort(presses.begin(), presses.end());
-    std::sort(drags.begin(), drags.end());
-    const double dragMs = drags[drags.size() / 2];
+    const double dragMs = bench::Median(drags);
     std::printf("%-42s %8.2f ms %9.0f events/s (the press with its undo snapshot: %.1f ms)\n",
                 "paint tool, 1000 drag events", dragMs, kSegments / (dragMs / 1000.0),
-                presses[presses.size() / 2]);
+                bench::Median(presses));
     return 0;
 }

@@ -9,13 +9,13 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
 
 #include "bench_support.h"
+#include "bench_timing.h"
 #include "app/ui/resources.h"
 #include "core/dib_render.h"
 #include "document/anim_doc.h"
@@ -27,26 +27,12 @@ namespace quillor {
 namespace {
 
 using bench::BenchEnvironment;
+using bench::MedianMs;
 using bench::SilentInteraction;
 
 constexpr int kPictureSide = 8000;
 constexpr int kViewWidth = 1920;
 constexpr int kViewHeight = 1080;
-
-
-
-double MedianMs(int runs, const std::function<void()>& op) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        op();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A photograph-like picture: smooth gradients with detail, so that no row or column
 // repeats and caches see real traffic.
