@@ -7,9 +7,11 @@
 #include "core/text_format.h"
 #include "document/frame_image_io.h"
 #include "formats/codec/codec_error.h"
+#include "formats/edit_text.h"
 #include "formats/image_file_messages.h"
 #include "formats/image_file_type.h"
 #include "formats/image_settings_keys.h"
+#include "formats/password_save_settings_model.h"
 #include "formats/save_checks.h"
 
 namespace quillor {
@@ -33,12 +35,36 @@ constexpr const char* kHelp =
     "  --password-env VAR        the password of a protected PAX or TLA input, and of the\n"
     "                            output when it is PAX or TLA, from environment variable VAR\n"
     "  --output-password-env VAR a different password for the output\n"
+    "                            (a PAX or TLA password has at most 8 characters)\n"
     "  --encryption-type N       PAX key-derivation strength, 1 (fast) to 6 (strongest)\n"
     "\n"
     "Passwords are never taken from the command line itself, where other users could see\n"
     "them. OUT is replaced only once it has been written completely.\n";
 
-bool ApplySaveOptions(const CliOptions& options, CliInteraction& ui, SettingsStore& settings) {
+// The output's password, refused rather than cut when the save dialog could not hold
+// it: a file must open with exactly the password its user gave.
+bool OutputPassword(const CliOptions& options, const CliInteraction& ui, ImageFileType outType,
+                    std::string& password) {
+    password = ui.password.value_or("");
+    std::string variable = ui.passwordVariable;
+    if (const auto it = options.values.find("--output-password-env"); it != options.values.end()) {
+        if (!PasswordFromEnvironment(it->second, password)) return false;
+        variable = it->second;
+    }
+    const bool sealed = outType == ImageFileType::Pax || outType == ImageFileType::Tla;
+    const std::size_t length = CharacterCount(password);
+    if (sealed && length > PasswordSaveSettingsModel::kPasswordMaxChars) {
+        std::fprintf(stderr,
+                     "quillor: the password in %s has %zu characters; a PAX or TLA password has "
+                     "at most %zu, so nothing was written\n",
+                     variable.c_str(), length, PasswordSaveSettingsModel::kPasswordMaxChars);
+        return false;
+    }
+    return true;
+}
+
+bool ApplySaveOptions(const CliOptions& options, CliInteraction& ui, ImageFileType outType,
+                      SettingsStore& settings) {
     int quality = 100;
     if (!options.Integer("--quality", 1, 100, quality)) return false;
     settings.SetInt(kJpgSave, kJpgQuality, quality);
@@ -61,9 +87,8 @@ bool ApplySaveOptions(const CliOptions& options, CliInteraction& ui, SettingsSto
     if (!options.Integer("--encryption-type", 1, 6, encryption)) return false;
     settings.SetInt(kPaxSave, kPaxEncryption, encryption);
 
-    std::string password = ui.password.value_or("");
-    if (const auto it = options.values.find("--output-password-env"); it != options.values.end())
-        if (!PasswordFromEnvironment(it->second, password)) return false;
+    std::string password;
+    if (!OutputPassword(options, ui, outType, password)) return false;
     settings.SetInMemory(kPaxSave, kPassword, password);
     settings.SetInMemory(kTlaSave, kPassword, password);
     return true;
@@ -89,9 +114,6 @@ int RunConvert(int argc, char** argv, bool help) {
         std::fputs(kHelp, stderr);
         return 2;
     }
-    CliInteraction ui;
-    SettingsStore settings;  // the user's own settings are neither read nor changed
-    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, settings)) return 2;
     const std::string& in = options.files[0];
     const std::string& out = options.files[1];
     const ImageFileType outType = GetImageFileType(out);
@@ -101,6 +123,10 @@ int RunConvert(int argc, char** argv, bool help) {
                      out.c_str());
         return 2;
     }
+    CliInteraction ui;
+    SettingsStore settings;  // the user's own settings are neither read nor changed
+    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, outType, settings))
+        return 2;
 
     const ImageFileContext context{ui, settings};
     COXDIB image;

@@ -165,6 +165,19 @@ bool ReadHeaders(ByteReader& in, BmpLayout& b) {
     return ImageSideOk(b.width) && ImageSideOk(b.height);
 }
 
+// How many times the held rows can outgrow the file. Uncompressed rows grow only by
+// widening (2 to 4 bits, 16 to 24), with room left for a file cut short. A run of at
+// most 255 pixels costs two bytes (four with its colour at 24 bits); skipping a whole
+// picture by deltas or an early end of bitmap is what no writer does.
+std::uint64_t MaxExpansion(std::uint32_t compression) {
+    switch (compression) {
+        case kRle8: return 128;  // 255 bytes from 2
+        case kRle4: return 64;   // 128 bytes from 2
+        case kOs2Rle24: return 192;  // 765 bytes from 4
+        default: return 4;
+    }
+}
+
 unsigned OutputBitCount(unsigned fileBits) {
     if (fileBits == 1) return 1;
     if (fileBits <= 4) return 4;
@@ -235,8 +248,10 @@ void ConvertMaskedRows(std::span<const std::uint8_t> data, std::size_t srcStride
 
 // Run-length data for 4, 8 and 24 bits. Runs that would pass the row's end are cut at
 // it; decoding stops at the end of the bitmap, of the rows or of the data, keeping what
-// it has so far. Pixels the data skips stay at zero.
-void DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, const RowMap& map) {
+// it has so far. Pixels the data skips stay at zero. A delta that moves past the
+// picture's right or top edge is damage (repeated, it would carry the position beyond
+// any row): false.
+bool DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, const RowMap& map) {
     const int width = dib.GetSize().width;
     const std::size_t stride = dib.GetStride();
     std::size_t pos = 0;
@@ -267,7 +282,7 @@ void DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, c
         pos += 2;
         if (count > 0) {
             if (bits == 24) {
-                if (pos + 2 > data.size()) return;  // the run's colour is three bytes
+                if (pos + 2 > data.size()) return true;  // the run's colour is three bytes
                 const std::uint8_t bgr[3] = {std::uint8_t(value), data[pos], data[pos + 1]};
                 pos += 2;
                 for (unsigned i = 0; i < count && x < width; ++i) putColour(bgr);
@@ -283,11 +298,13 @@ void DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, c
             x = 0;
             ++y;
         } else if (value == 1) {  // end of bitmap
-            return;
+            return true;
         } else if (value == 2) {  // delta
-            if (pos + 2 > data.size()) return;
-            x += data[pos];
-            y += data[pos + 1];
+            if (pos + 2 > data.size()) return true;
+            const int right = data[pos], up = data[pos + 1];
+            if (right > width - x || up > map.height - y) return false;
+            x += right;
+            y += up;
             pos += 2;
         } else {  // a literal run of `value` pixels, padded to a 16-bit boundary
             const unsigned n = value;
@@ -297,7 +314,7 @@ void DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, c
                 // Keep what the cut-off literal still holds.
                 for (std::size_t i = 0; bits == 8 && pos + i < data.size() && x < width; ++i)
                     put(data[pos + i]);
-                return;
+                return true;
             }
             for (unsigned i = 0; i < n && x < width; ++i) {
                 if (bits == 24) putColour(&data[pos + std::size_t(i) * 3]);
@@ -307,6 +324,7 @@ void DecodeRle(std::span<const std::uint8_t> data, unsigned bits, COXDIB& dib, c
             pos += bytes + (bytes & 1);
         }
     }
+    return true;
 }
 
 // The index of a black table entry, adding one when the table has room; failing both,
@@ -333,19 +351,22 @@ bool COXDIB::ReadBmp(ByteReader& in) {
     const unsigned outBits = OutputBitCount(b.bitCount);
     const std::uint64_t outImage = DibStride(b.width, outBits) * std::uint64_t(b.height);
     const bool rle = b.compression == kRle4 || b.compression == kRle8 || b.compression == kOs2Rle24;
-    if (!DecodedSizePlausible(outImage, in.Size(), rle ? 8192 : 4)) return false;
+    if (!DecodedSizePlausible(outImage, in.Size(), MaxExpansion(b.compression))) return false;
 
     // The colour table: as many entries as the header asks for, never more than the
-    // depth can index, the file holds, or fit before the pixel data.
+    // depth can index or fit before the pixel data. A file that ends inside the table
+    // has lost it, and with it every row.
     unsigned tableCount = 0;
     if (b.bitCount <= 8) {
         const unsigned full = 1u << b.bitCount;
         tableCount = (b.coloursUsed != 0 && b.coloursUsed < full) ? b.coloursUsed : full;
-        std::size_t tableEnd = in.Size();
-        if (b.bitsOffset != 0) tableEnd = b.bitsOffset;
-        if (tableEnd < b.tableOffset) return false;
-        const std::size_t fits = (tableEnd - b.tableOffset) / b.tableEntryBytes;
-        tableCount = unsigned(std::min<std::size_t>(tableCount, fits));
+        if (in.Size() < b.tableOffset) return false;
+        const std::size_t inFile = (in.Size() - b.tableOffset) / b.tableEntryBytes;
+        if (b.bitsOffset == 0 && inFile < tableCount) return false;
+        if (b.bitsOffset != 0) {
+            const std::size_t fits = (b.bitsOffset - b.tableOffset) / b.tableEntryBytes;
+            tableCount = unsigned(std::min<std::size_t>(tableCount, fits));
+        }
         if (tableCount == 0) return false;
     }
     std::array<TableWord, 256> table{};
@@ -388,15 +409,20 @@ bool COXDIB::ReadBmp(ByteReader& in) {
     const auto data = in.All().subspan(rowsOffset);
     const RowMap map{int(b.height), b.topDown};
     const std::size_t srcStride = DibStride(b.width, b.bitCount);
+    bool decoded = true;
     switch (b.compression) {
-        case kRle8: DecodeRle(data, 8, *this, map); break;
-        case kRle4: DecodeRle(data, 4, *this, map); break;
-        case kOs2Rle24: DecodeRle(data, 24, *this, map); break;
+        case kRle8: decoded = DecodeRle(data, 8, *this, map); break;
+        case kRle4: decoded = DecodeRle(data, 4, *this, map); break;
+        case kOs2Rle24: decoded = DecodeRle(data, 24, *this, map); break;
         default:
             if (b.bitCount == 2) Expand2BitRows(data, srcStride, int(b.width), *this, map);
             else if (b.bitCount <= 8 || b.bitCount == 24) CopyRows(data, srcStride, *this, map);
             else ConvertMaskedRows(data, srcStride, b, *this, map);
             break;
+    }
+    if (!decoded) {
+        Clear();
+        return false;
     }
     const std::uint64_t consumed = rle ? data.size() : srcStride * std::uint64_t(b.height);
     in.Seek(rowsOffset + std::size_t(std::min<std::uint64_t>(consumed, data.size())));

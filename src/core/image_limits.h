@@ -13,14 +13,34 @@ inline constexpr std::uint64_t kMaxRowBytes = std::uint64_t(2) << 30;  // 2 GiB 
 // cut short; beyond it, the claimed size must be backed by the file's own length.
 inline constexpr std::uint64_t kUnbackedAllowance = std::uint64_t(16) << 20;
 
+// The best ratios the compressors in use reach, as raw bytes per compressed byte. Each
+// is what the coding itself allows at best, so no real file exceeds it.
+// Deflate: a 258-byte match costs at least two bits, plus block overhead.
+inline constexpr std::uint64_t kDeflateMaxExpansion = 1032;
+// PackBits (PSD, TIFF): two bytes repeat one byte up to 128 times.
+inline constexpr std::uint64_t kPackBitsMaxExpansion = 64;
+
 constexpr bool ImageSideOk(std::int64_t side) { return side >= 1 && side <= kMaxImageSide; }
+
+// True when a decoder may allocate `allocatedBytes` for a picture whose data cannot
+// be coded in fewer than `leastFileBytes`, given a file of `fileBytes`.
+constexpr bool AllocationBacked(std::uint64_t allocatedBytes, std::uint64_t leastFileBytes,
+                                std::uint64_t fileBytes) {
+    if (allocatedBytes > kMaxRowBytes) return false;
+    return allocatedBytes <= kUnbackedAllowance || leastFileBytes <= fileBytes;
+}
+
+// The fewest bytes that can hold `rawBytes` compressed at best `maxExpansion` times.
+constexpr std::uint64_t LeastCompressedBytes(std::uint64_t rawBytes, std::uint64_t maxExpansion) {
+    return rawBytes / maxExpansion;
+}
 
 // True when decoding `decodedBytes` from a file of `fileBytes` is plausible for a
 // format whose data expands by at most `maxExpansion` times.
 constexpr bool DecodedSizePlausible(std::uint64_t decodedBytes, std::uint64_t fileBytes,
                                     std::uint64_t maxExpansion) {
-    if (decodedBytes > kMaxRowBytes) return false;
-    return decodedBytes <= kUnbackedAllowance || decodedBytes / maxExpansion <= fileBytes;
+    return AllocationBacked(decodedBytes, LeastCompressedBytes(decodedBytes, maxExpansion),
+                            fileBytes);
 }
 
 }  // namespace quillor

@@ -4,11 +4,29 @@
 
 namespace quillor {
 
+namespace {
+
+// A byte that carries on the UTF-8 character before it.
+bool ContinuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text) count += ContinuesCharacter(c) ? 0 : 1;
+    return count;
+}
+
 std::string LimitEditText(std::string_view text, std::size_t maxChars, bool digitsOnly) {
     std::string out;
+    std::size_t chars = 0;
     for (char c : text) {
-        if (out.size() >= maxChars) break;
         if (digitsOnly && (c < '0' || c > '9')) continue;
+        // A character is kept or dropped whole, never cut between its bytes.
+        if (!ContinuesCharacter(c)) {
+            if (chars == maxChars) break;
+            ++chars;
+        }
         out += c;
     }
     return out;

@@ -5,8 +5,11 @@
 
 namespace quillor {
 
-// What a dialog's edit box accepts: at most `maxChars` characters, digits only when
-// `digitsOnly`. Mirrors the limits the Qt side puts on the widget.
+// The characters of UTF-8 text, as an edit box counts them (not its bytes).
+std::size_t CharacterCount(std::string_view text);
+
+// What a dialog's edit box accepts: at most `maxChars` characters of UTF-8 text, digits
+// only when `digitsOnly`. Mirrors the limits the Qt side puts on the widget.
 std::string LimitEditText(std::string_view text, std::size_t maxChars, bool digitsOnly);
 
 // The integer an edit holds (0 when it holds none), as an edit box's integer value reads.

@@ -9,7 +9,11 @@
 #include "formats/image_file_messages.h"
 #include "formats/image_settings_keys.h"
 #include "formats/image_file_type.h"
+#include "formats/jpeg_save_settings_model.h"
 #include "formats/password_prompt_model.h"
+#include "formats/password_save_settings_model.h"
+#include "formats/png_save_settings_model.h"
+#include "formats/tiff_save_settings_model.h"
 #include "formats/tiff_page_model.h"
 #include "platform/file_io.h"
 
@@ -24,35 +28,49 @@ bool Finish(LoadOutcome* outcome, LoadOutcome value) {
     return value == LoadOutcome::Loaded;
 }
 
-bool LoadBmp(COXDIB& image, const std::string& path, const ImageFileContext& context) {
-    FileBuffer bytes;
+bool ReadOrReport(const std::string& path, FileBuffer& bytes, const ImageFileContext& context) {
     std::string reason;
-    if (!ReadWholeFile(path, bytes, &reason)) {
-        context.ui.ShowMessage(FormatText(messages::kCouldNotOpen, {path}),
-                               messages::kFileOpeningError, MessageIcon::Exclamation);
-        return false;
-    }
+    if (ReadWholeFile(path, bytes, &reason)) return true;
+    SetCodecError(reason);
+    context.ui.ShowMessage(FormatText(messages::kCouldNotOpen, {path}), messages::kFileOpeningError,
+                           MessageIcon::Exclamation);
+    return false;
+}
+
+LoadOutcome LoadBmp(COXDIB& image, const std::string& path, const ImageFileContext& context) {
+    FileBuffer bytes;
+    if (!ReadOrReport(path, bytes, context)) return LoadOutcome::Reported;
     WaitCursor wait(context.ui);
     ByteReader in(bytes);
     if (!image.ReadBmp(in)) {
         context.ui.ShowMessage(FormatText(messages::kCouldNotRead, {path}),
                                messages::kFileReadingError, MessageIcon::Exclamation);
-        return false;
+        return LoadOutcome::Reported;
     }
-    return true;
+    return LoadOutcome::Loaded;
 }
 
+// The values go through the models of the dialogs that set them, so a hand-edited
+// settings file gets the same ranges the dialogs allow.
 CodecSaveOptions SaveOptionsFromSettings(const SettingsStore& settings) {
+    JpegSaveSettingsModel jpeg;
+    jpeg.Load(settings);
+    TiffSaveSettingsModel tiff;
+    tiff.Load(settings);
+    PngSaveSettingsModel png;
+    png.Load(settings);
+    PasswordSaveSettingsModel pax(PasswordSaveSettingsModel::Format::Pax, "");
+    pax.Load(settings);
     CodecSaveOptions o;
-    o.jpegQuality = settings.GetInt(kJpgSave, kJpgQuality, 100);
-    o.progressive = settings.GetInt(kJpgSave, kJpgProgressive, 0) != 0;
-    switch (settings.GetInt(kTifSave, kTifCompression, 0)) {
+    o.jpegQuality = jpeg.Quality();
+    o.progressive = jpeg.Progressive();
+    switch (tiff.CompressionType()) {
         case 1: o.tiffCompression = TiffCompression::Jpeg; break;
         case 2: o.tiffCompression = TiffCompression::PackBits; break;
         default: o.tiffCompression = TiffCompression::None; break;
     }
-    o.interlace = settings.GetInt(kPngSave, kPngInterlace, 0) != 0;
-    o.encryptionType = settings.GetInt(kPaxSave, kPaxEncryption, 1);
+    o.interlace = png.Interlaced();
+    o.encryptionType = pax.EncryptionType();
     return o;
 }
 
@@ -73,8 +91,7 @@ bool LoadImageFile(COXDIB& image, const std::string& path, const ImageFileContex
     ClearCodecError();
     image.Clear();
     const ImageFileType type = GetImageFileType(path);
-    if (type == ImageFileType::Bmp)
-        return Finish(outcome, LoadBmp(image, path, context) ? LoadOutcome::Loaded : LoadOutcome::Failed);
+    if (type == ImageFileType::Bmp) return Finish(outcome, LoadBmp(image, path, context));
 
     const ImageCodec* codec = FindCodec(type);
     if (codec == nullptr) {
@@ -83,11 +100,7 @@ bool LoadImageFile(COXDIB& image, const std::string& path, const ImageFileContex
         return Finish(outcome, LoadOutcome::Failed);
     }
     FileBuffer file;
-    std::string reason;
-    if (!ReadWholeFile(path, file, &reason)) {
-        SetCodecError(reason);
-        return Finish(outcome, LoadOutcome::Failed);
-    }
+    if (!ReadOrReport(path, file, context)) return Finish(outcome, LoadOutcome::Reported);
     std::span<const std::uint8_t> bytes = file;
 
     CodecLoadOptions options;

@@ -7,12 +7,16 @@
 
 namespace quillor {
 
-enum class LoadOutcome { Loaded, Failed, Cancelled, WrongPassword };
+// Failed: the file could not be read as a picture, and the caller tells the user.
+// Reported: the user has been told already (a file that cannot be opened, a BMP that
+// cannot be read); another message would only repeat it.
+enum class LoadOutcome { Loaded, Failed, Reported, Cancelled, WrongPassword };
 
 // Replaces `image` with the picture in the file at `path`, the format chosen by the
-// extension. BMP problems are reported here; other formats fail without a message (the
-// caller reports them), except for a wrong password. A multi-page TIFF asks which page,
-// a protected PAX or TLA file asks for its password. On failure the image is empty.
+// extension. A file that cannot be opened and BMP problems are reported here; other
+// formats' decoding failures are left to the caller, except for a wrong password. A
+// multi-page TIFF asks which page, a protected PAX or TLA file asks for its password.
+// On failure the image is empty.
 bool LoadImageFile(COXDIB& image, const std::string& path, const ImageFileContext& context,
                    LoadOutcome* outcome = nullptr);
 

@@ -10,7 +10,10 @@ namespace quillor {
 using namespace settings_keys;
 
 void JpegSaveSettingsModel::Load(const SettingsStore& settings) {
-    SetQualityText(std::to_string(settings.GetInt(kJpgSave, kJpgQuality, 100)));
+    // A hand-edited value is brought into range before it becomes the edit's text, which
+    // would otherwise keep only its digits (-7 would read as 7).
+    SetQualityText(std::to_string(std::clamp(settings.GetInt(kJpgSave, kJpgQuality, kMaxQuality),
+                                             kMinQuality, kMaxQuality)));
     progressive_ = settings.GetInt(kJpgSave, kJpgProgressive, 0) != 0;
 }
 
@@ -24,6 +27,8 @@ void JpegSaveSettingsModel::SetQualityText(std::string_view text) {
     qualityText_ = LimitEditText(text, kQualityMaxChars, true);
 }
 
-int JpegSaveSettingsModel::Quality() const { return std::clamp(EditInteger(qualityText_), 1, 100); }
+int JpegSaveSettingsModel::Quality() const {
+    return std::clamp(EditInteger(qualityText_), kMinQuality, kMaxQuality);
+}
 
 }  // namespace quillor

@@ -14,6 +14,8 @@ public:
     static constexpr std::string_view kPercent = "%";
     static constexpr std::string_view kProgressiveLabel = "Progressive";
     static constexpr std::size_t kQualityMaxChars = 3;
+    static constexpr int kMinQuality = 1;
+    static constexpr int kMaxQuality = 100;
 
     std::string_view Title() const override { return kTitle; }
     void Load(const SettingsStore& settings);

@@ -14,9 +14,10 @@ PasswordSaveSettingsModel::PasswordSaveSettingsModel(Format format, std::string 
 
 void PasswordSaveSettingsModel::Load(const SettingsStore& settings) {
     const char* section = format_ == Format::Pax ? kPaxSave : kTlaSave;
-    SetPassword(settings.GetString(section, kPassword, ""));
+    // Kept whole: cutting it here would seal the file with a password nobody gave.
+    password_ = settings.GetString(section, kPassword, "");
     if (HasEncryptionType())
-        SetEncryptionTypeText(std::to_string(settings.GetInt(kPaxSave, kPaxEncryption, 1)));
+        SetEncryptionTypeText(std::to_string(std::clamp(settings.GetInt(kPaxSave, kPaxEncryption, 1), 1, 6)));
 }
 
 void PasswordSaveSettingsModel::Store(SettingsStore& settings) const {

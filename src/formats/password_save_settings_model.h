@@ -36,6 +36,7 @@ public:
     void Store(SettingsStore& settings) const;
 
     const std::string& Password() const { return password_; }
+    // As typed into the edit: at most kPasswordMaxChars characters (not bytes).
     void SetPassword(std::string_view text);
     const std::string& EncryptionTypeText() const { return encryptionText_; }
     // A value above 6 becomes "6" as it is typed.

@@ -87,11 +87,19 @@ bool AtomicFileWriter::Open(const std::string& path) {
         error_ = "is a folder";
         return false;
     }
+    // Replacing by rename needs only the folder's permission, so the file's own is asked
+    // here: a file the user may not write stays as it is.
+    if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0 &&
+        (errno == EACCES || errno == EPERM)) {
+        error_ = ErrnoText();
+        return false;
+    }
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    const std::string name = target.filename().string();
+    // The temporary name is short whatever the target's, so any name the folder can
+    // hold can be saved.
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp_ = folder + "/." + name + "." + std::to_string(::getpid()) + "." +
+        temp_ = folder + "/.quillor-" + std::to_string(::getpid()) + "-" +
                 std::to_string(++counter) + ".tmp";
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) break;

@@ -57,7 +57,8 @@ public:
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
-    // Creates the temporary file beside `path`. False when the folder cannot be written.
+    // Creates the temporary file beside `path`. False when the folder cannot be written
+    // or `path` is a file the user may not write.
     bool Open(const std::string& path);
     bool Write(const void* data, std::size_t size) override;
     // Flushes, syncs and renames over the target; false (target untouched) on any error.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "core/coxdib.h"
@@ -60,7 +62,12 @@ TEST(BmpWriteTest, WrittenFilesReadBackExactly) {
     for (const COXDIB* image : {&gradient, &pattern, &four, &one}) {
         const auto bytes = Written(*image);
         ASSERT_EQ(bytes.size(), 14 + 40 + image->GetColourTableBytes() + image->GetImageBytes());
-        EXPECT_EQ(bytes[10] | bytes[11] << 8, int(14 + 40 + image->GetColourTableBytes()));
+        const auto u32 = [&bytes](std::size_t at) {
+            return std::uint32_t(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                 bytes[at + 3] << 24);
+        };
+        EXPECT_EQ(u32(2), bytes.size());  // the file header's file size
+        EXPECT_EQ(u32(10), 14 + 40 + image->GetColourTableBytes());
         COXDIB back;
         ByteReader in(bytes);
         ASSERT_TRUE(back.ReadBmp(in));
@@ -176,6 +183,40 @@ TEST(BmpReadTest, RunLengthDataDecodesWithDeltasAndLiterals) {
     EXPECT_EQ(ShownColour(image, 0, 0), 0u);
 }
 
+TEST(BmpReadTest, DeltasThatLeaveThePictureAreRefused) {
+    // Each delta moves right by 255 and never down: after enough of them the column is
+    // past any row, and a run there would write outside the picture.
+    BmpBuilder b;
+    b.FileHeader(14 + 40 + 8);
+    b.InfoHeader(40, 10, 2, 8, 1, 2);
+    b.U32(0), b.U32(0xFFFFFF);
+    const std::size_t deltas = 8421505;  // 255 times as many columns as an int holds
+    b.bytes.reserve(b.bytes.size() + deltas * 4 + 4);
+    for (std::size_t i = 0; i < deltas; ++i) b.U8(0), b.U8(2), b.U8(0xFF), b.U8(0);
+    b.U8(5), b.U8(7), b.U8(0), b.U8(1);
+    bool ok = true;
+    COXDIB image = b.Read(&ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(image.IsEmpty());
+
+    // A single delta past the right edge or above the top row is refused the same way;
+    // one that ends exactly at the edge is not.
+    const auto withDelta = [](unsigned right, unsigned up) {
+        BmpBuilder d;
+        d.FileHeader(14 + 40 + 8);
+        d.InfoHeader(40, 10, 2, 8, 1, 2);
+        d.U32(0), d.U32(0xFFFFFF);
+        d.U8(2), d.U8(1), d.U8(0), d.U8(2), d.U8(right), d.U8(up), d.U8(0), d.U8(1);
+        bool read = false;
+        d.Read(&read);
+        return read;
+    };
+    EXPECT_FALSE(withDelta(9, 0));
+    EXPECT_FALSE(withDelta(0, 3));
+    EXPECT_TRUE(withDelta(8, 0));
+    EXPECT_TRUE(withDelta(0, 2));
+}
+
 TEST(BmpReadTest, RunsAreCutAtTheRowEnd) {
     BmpBuilder b;
     b.FileHeader(14 + 40 + 8);
@@ -243,6 +284,72 @@ TEST(BmpReadTest, ShortRowsStillReadAndEveryCutNeverCrashes) {
         const bool read = partial.ReadBmp(r);
         EXPECT_EQ(read, !partial.IsEmpty()) << cut;
     }
+}
+
+TEST(BmpReadTest, RowsCutShortNeverTakeTheBytesBeyondTheFile) {
+    // The file is a prefix of a larger buffer whose next bytes are real and not zero:
+    // a reader that copied past its end would show them instead of the blank.
+    COXDIB pattern, gradient;
+    MakePattern8(pattern, 9, 3);
+    MakeGradient24(gradient, 5, 3);
+    for (const COXDIB* image : {&pattern, &gradient}) {
+        auto bytes = Written(*image);
+        const std::size_t half = image->GetStride() / 2;
+        const std::size_t cut = bytes.size() - image->GetStride() - half;  // inside the second row
+        std::fill(bytes.begin() + std::ptrdiff_t(cut), bytes.end(), 0xAB);
+        ByteReader in(std::span<const std::uint8_t>(bytes.data(), cut));
+        COXDIB read;
+        ASSERT_TRUE(read.ReadBmp(in));
+        const std::uint8_t* second = read.GetBits() + read.GetStride();
+        const std::size_t kept = image->GetStride() - half;
+        EXPECT_EQ(std::memcmp(second, image->GetBits() + image->GetStride(), kept), 0);
+        for (std::size_t i = kept; i < read.GetStride(); ++i) EXPECT_EQ(second[i], 0) << i;
+        for (std::size_t i = 0; i < read.GetStride(); ++i) EXPECT_EQ(read.Line(0)[i], 0) << i;
+    }
+}
+
+TEST(BmpReadTest, AColourTableCutShortIsAReadingError) {
+    COXDIB pattern;
+    MakePattern8(pattern, 4, 2);
+    const auto bytes = Written(pattern);
+    for (std::size_t end : {std::size_t(60), std::size_t(54 + 255 * 4 + 2)}) {
+        std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(end));
+        ByteReader in(cut);
+        COXDIB image;
+        EXPECT_FALSE(image.ReadBmp(in)) << end;
+        EXPECT_TRUE(image.IsEmpty());
+    }
+    // Cut in the rows instead: the table is whole and the picture reads.
+    std::vector<std::uint8_t> rowsCut(bytes.begin(), bytes.begin() + 54 + 1024 + 2);
+    ByteReader in(rowsCut);
+    COXDIB image;
+    EXPECT_TRUE(image.ReadBmp(in));
+}
+
+TEST(BmpReadTest, RunLengthFilesMustBeLongEnoughForTheirRuns) {
+    // Rows of 255-pixel runs are the best run-length coding does: such a file opens at
+    // any size. The same header over too few bytes is refused before allocating.
+    const int w = 5100, h = 4000;  // more than the unbacked allowance at 8 bits
+    BmpBuilder b;
+    b.FileHeader(14 + 40 + 8);
+    b.InfoHeader(40, w, h, 8, 1, 2);
+    b.U32(0), b.U32(0xFFFFFF);
+    const std::size_t header = b.bytes.size();
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; x += 255) b.U8(std::min(255, w - x)), b.U8(1);
+        b.U8(0), b.U8(0);
+    }
+    b.U8(0), b.U8(1);
+    bool ok = false;
+    COXDIB image = b.Read(&ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(image.Line(h - 1)[w - 1], 1);
+
+    // A quarter of it: more than the old 8192-fold allowance needed, far less than runs.
+    b.bytes.resize(header + (b.bytes.size() - header) / 4);
+    image = b.Read(&ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(image.IsEmpty());
 }
 
 TEST(BmpReadTest, TwoBitPicturesAreHeldAtFourBits) {

@@ -84,6 +84,31 @@ TEST(PasswordSaveSettingsModelTest, PasswordsStayInMemoryAndTypesPersist) {
     EXPECT_EQ(tla.Password(), "");  // each format keeps its own
 }
 
+TEST(PasswordSaveSettingsModelTest, TheLimitCountsCharactersAndNeverCutsOneApart) {
+    PasswordSaveSettingsModel tla(PasswordSaveSettingsModel::Format::Tla, "x.tla");
+    tla.SetPassword("\u00e9t\u00e9 \u00e0 mi");  // 8 characters, 11 bytes
+    EXPECT_EQ(tla.Password(), "\u00e9t\u00e9 \u00e0 mi");
+    tla.SetPassword("\u043f\u0430\u0440\u043e\u043b\u044c1");  // 7 characters, 13 bytes
+    EXPECT_EQ(tla.Password(), "\u043f\u0430\u0440\u043e\u043b\u044c1");
+    tla.SetPassword("\U0001F511\U0001F511\U0001F511\U0001F511\U0001F511\U0001F511\U0001F511"
+                    "\U0001F511\U0001F511");  // nine four-byte characters
+    EXPECT_EQ(tla.Password(), "\U0001F511\U0001F511\U0001F511\U0001F511\U0001F511\U0001F511"
+                              "\U0001F511\U0001F511");
+}
+
+TEST(PasswordSaveSettingsModelTest, APasswordGivenElsewhereIsKeptWhole) {
+    // The command line puts the password in the settings before the dialog runs; the
+    // dialog must not seal the file with less of it.
+    SettingsStore settings;
+    const std::string given = "correct horse battery";
+    settings.SetInMemory("TLA Save Settings", "Special", given);
+    PasswordSaveSettingsModel tla(PasswordSaveSettingsModel::Format::Tla, "x.tla");
+    tla.Load(settings);
+    EXPECT_EQ(tla.Password(), given);
+    tla.Store(settings);
+    EXPECT_EQ(settings.GetString("TLA Save Settings", "Special"), given);
+}
+
 TEST(PasswordSaveSettingsModelTest, LabelsShortenLongPathsAndNameBatches) {
     const std::string longPath = "/" + std::string(70, 'a') + "/end.pax";
     const std::string label = PasswordDialogLabel(longPath, false, PasswordSaveSettingsModel::Format::Pax);

@@ -5,8 +5,11 @@
 
 #include "formats/codec/raster.h"
 #include "formats/password_prompt_model.h"
+#include "formats/save_checks.h"
 #include "formats/tiff_page_model.h"
+#include "support/jpeg_tables.h"
 #include "support/scripted_interaction.h"
+#include "support/system_call_faults.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
 
@@ -53,14 +56,27 @@ TEST_F(ImageFiles, BmpProblemsAreReportedWithThePath) {
 }
 
 TEST_F(ImageFiles, OtherFormatsFailQuietlyForTheCallerToReport) {
-    for (const char* name : {"junk.png", "junk.jpg", "junk.tif", "anim.gif", "notes.txt", "none.png"}) {
-        if (std::string(name) != "none.png") WriteBytes(dir.File(name), {1, 2, 3, 4, 5, 6, 7, 8});
+    for (const char* name : {"junk.png", "junk.jpg", "junk.tif", "anim.gif", "notes.txt"}) {
+        WriteBytes(dir.File(name), {1, 2, 3, 4, 5, 6, 7, 8});
         LoadOutcome outcome = LoadOutcome::Loaded;
         EXPECT_TRUE(Load(dir.File(name), &outcome).IsEmpty()) << name;
         EXPECT_EQ(outcome, LoadOutcome::Failed) << name;
     }
     EXPECT_TRUE(ui.Messages().empty());
     EXPECT_EQ(ui.WaitDepth(), 0);
+}
+
+TEST_F(ImageFiles, AFileThatCannotBeOpenedSaysSoWhateverItsFormat) {
+    for (const char* name : {"none.png", "none.tif", "none.bmp"}) {
+        LoadOutcome outcome = LoadOutcome::Loaded;
+        EXPECT_TRUE(Load(dir.File(name), &outcome).IsEmpty()) << name;
+        // Told already: the caller adds nothing.
+        EXPECT_EQ(outcome, LoadOutcome::Reported) << name;
+        EXPECT_TRUE(ui.OnlyMessageIs("Could not open file '" + dir.File(name) + "'", "File Opening Error",
+                                     MessageIcon::Exclamation))
+            << name;
+        ui.ClearMessages();
+    }
 }
 
 // Every format the program writes, with how closely a picture must come back.
@@ -134,6 +150,61 @@ TEST_F(ImageFiles, AFailedSaveLeavesTheOldFileAndSaysSo) {
     EXPECT_FALSE(SaveImageFile(image, nowhere, context));
     EXPECT_TRUE(ui.OnlyMessageIs("Could not open file '" + nowhere + "'", "File Opening Error",
                                  MessageIcon::Exclamation));
+}
+
+TEST_F(ImageFiles, AFileTheUserMayNotWriteIsRefusedAndKept) {
+    COXDIB before, after;
+    MakeGradient24(before, 5, 5);
+    MakePattern8(after, 5, 5);
+    for (const char* name : {"ro.png", "ro.bmp"}) {
+        const std::string path = dir.File(name);
+        ASSERT_TRUE(SaveImageFile(before, path, context));
+        const auto saved = ReadBytes(path);
+        const auto folder = testing::ListFolder(dir.Path());
+        testing::SystemCallFaults::writeDeniedPath = path;
+        EXPECT_FALSE(SaveImageFile(after, path, context));
+        testing::SystemCallFaults::Reset();
+        EXPECT_TRUE(ui.OnlyMessageIs("Could not open file '" + path + "'", "File Opening Error",
+                                     MessageIcon::Exclamation));
+        ui.ClearMessages();
+        EXPECT_EQ(ReadBytes(path), saved) << name;
+        EXPECT_EQ(testing::ListFolder(dir.Path()), folder);
+    }
+}
+
+TEST_F(ImageFiles, NamesAsLongAsTheFolderAllowsSave) {
+    COXDIB image;
+    MakeGradient24(image, 3, 3);
+    const std::string path = dir.File(std::string(246, 'x') + ".png");  // 250 bytes
+    ASSERT_TRUE(SaveImageFile(image, path, context));
+    ASSERT_TRUE(SaveImageFile(image, path, context));  // and replaced
+    EXPECT_EQ(DifferenceBetween(Load(path), image), "");
+    EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(ImageFiles, JpegQualityIsAHundredUntilTheSettingsSayOtherwise) {
+    COXDIB image;
+    MakeGradient24(image, 16, 16);
+    ASSERT_TRUE(SaveImageFile(image, dir.File("default.jpg"), context));
+    const std::vector<int> values = testing::QuantisationValues(ReadBytes(dir.File("default.jpg")));
+    ASSERT_EQ(values.size(), 128u);
+    EXPECT_EQ(values, std::vector<int>(128, 1));
+}
+
+TEST_F(ImageFiles, HandEditedSaveSettingsKeepTheirDialogsRanges) {
+    COXDIB image;
+    MakeGradient24(image, 16, 16);
+    settings.SetString("JPG Save Settings", "Quality", "5000");
+    ASSERT_TRUE(SaveImageFile(image, dir.File("high.jpg"), context));
+    EXPECT_EQ(testing::QuantisationValues(ReadBytes(dir.File("high.jpg"))), std::vector<int>(128, 1));
+    settings.SetString("JPG Save Settings", "Quality", "-7");
+    ASSERT_TRUE(SaveImageFile(image, dir.File("low.jpg"), context));
+    settings.SetInt("JPG Save Settings", "Quality", 1);
+    ASSERT_TRUE(SaveImageFile(image, dir.File("one.jpg"), context));
+    EXPECT_EQ(ReadBytes(dir.File("low.jpg")), ReadBytes(dir.File("one.jpg")));
+    settings.SetString("TIF Save Settings", "Compression Type", "9");
+    ASSERT_TRUE(SaveImageFile(image, dir.File("odd.tif"), context));
+    EXPECT_FALSE(Load(dir.File("odd.tif")).IsEmpty());
 }
 
 TEST_F(ImageFiles, SaveSettingsApplyAtTheMomentOfWriting) {
@@ -242,6 +313,29 @@ TEST_F(ImageFiles, ProtectedFilesOpenOnlyWithTheirPassword) {
         COXDIB back = Load(dir.File(name), &outcome);
         EXPECT_EQ(outcome, LoadOutcome::Loaded);
         EXPECT_LE(testing::LargestChannelDifference(back, image), pax ? 12 : 0);
+        EXPECT_TRUE(ui.Messages().empty());
+    }
+}
+
+TEST_F(ImageFiles, AFileOpensWithThePasswordItWasSavedWith) {
+    COXDIB image;
+    MakeGradient24(image, 6, 4);
+    // Long (as the command line may pass) and short but wider than a byte per character.
+    for (const std::string& password : {std::string("twenty characters!!!"),
+                                       std::string("\u043f\u0430\u0440\u043e\u043b\u044c12")}) {
+        SCOPED_TRACE(password);
+        const std::string path = dir.File("sealed.tla");
+        settings.SetInMemory("TLA Save Settings", "Special", password);
+        ui.ExpectDialog("TLA Save Settings", [](DialogModel&) { return true; });
+        ASSERT_TRUE(CheckBeforeSave(path, ColourMode::TrueColour, false, context));
+        ASSERT_TRUE(SaveImageFile(image, path, context));
+        ui.ExpectDialogOf<PasswordPromptModel>("Password", [&password](PasswordPromptModel& m) {
+            m.SetPassword(password);
+            return true;
+        });
+        LoadOutcome outcome = LoadOutcome::Failed;
+        EXPECT_EQ(DifferenceBetween(Load(path, &outcome), image), "");
+        EXPECT_EQ(outcome, LoadOutcome::Loaded);
         EXPECT_TRUE(ui.Messages().empty());
     }
 }

@@ -27,6 +27,7 @@ struct Source {
     J_COLOR_SPACE fileSpace = JCS_YCbCr;
     bool adobeMarker = true;
     int quality = 100;
+    bool optimiseTables = false;
     Bytes samples;
 };
 
@@ -47,6 +48,7 @@ Bytes EncodeWithLibjpeg(const Source& s) {
     jpeg_set_colorspace(&cinfo, s.fileSpace);
     cinfo.write_Adobe_marker = s.adobeMarker;
     jpeg_set_quality(&cinfo, s.quality, TRUE);
+    cinfo.optimize_coding = s.optimiseTables;
     jpeg_start_compress(&cinfo, TRUE);
     while (cinfo.next_scanline < cinfo.image_height) {
         JSAMPROW row = const_cast<JSAMPROW>(s.samples.data() + std::size_t(cinfo.next_scanline) * s.width * s.components);
@@ -332,6 +334,71 @@ TEST(JpegCodec, RefusesHugePicturesFromSmallFilesBeforeAllocating) {
         WatchingTarget target;
         EXPECT_FALSE(ReadJpeg(lying, target));
         EXPECT_FALSE(target.asked);
+    }
+}
+
+// A file padded with comment segments until it is `size` bytes long, the padding
+// placed right after the start-of-image marker.
+Bytes PaddedTo(const Bytes& file, std::size_t size) {
+    Bytes out(file.begin(), file.begin() + 2);
+    const std::size_t rest = file.size() - 2;
+    while (out.size() + rest + 4 < size) {
+        const std::size_t payload = std::min<std::size_t>(65533, size - out.size() - rest - 4);
+        const std::size_t length = payload + 2;
+        out.insert(out.end(), {0xFF, 0xFE, std::uint8_t(length >> 8), std::uint8_t(length)});
+        out.insert(out.end(), payload, 'c');
+    }
+    out.insert(out.end(), file.begin() + 2, file.end());
+    return out;
+}
+
+TEST(JpegCodec, AFileMustHoldAtLeastTheBitsEveryBlockCosts) {
+    // 26000 x 26000 claimed by a 600 KB file: even a flat picture needs two bits per
+    // block and component there, about 4 MB.
+    for (bool progressive : {false, true}) {
+        SCOPED_TRACE(progressive ? "progressive" : "sequential");
+        const Bytes small = Write(BgrGradient(16, 16).View(), 50, progressive);
+        Bytes lying = PaddedTo(small, 600 * 1024);
+        std::size_t sof = 0;
+        for (const auto& [m, at] : HeaderMarkers(lying))
+            if (m == 0xC0 || m == 0xC2) sof = at;
+        ASSERT_NE(sof, 0u);
+        lying[sof + 1] = 26000 >> 8, lying[sof + 2] = 26000 & 255;
+        lying[sof + 3] = 26000 >> 8, lying[sof + 4] = 26000 & 255;
+        ImageInfo info;
+        EXPECT_FALSE(ReadJpegInfo(lying, info));
+        // Asked for the memory, this target refuses it rather than hand over 2 GB.
+        struct NotAllocating final : RasterTarget {
+            bool asked = false;
+            bool Allocate(int, int, PixelLayout, const Palette&, RasterView&) override {
+                asked = true;
+                return false;
+            }
+        } target;
+        EXPECT_FALSE(ReadJpeg(lying, target));
+        EXPECT_FALSE(target.asked);
+    }
+}
+
+TEST(JpegCodec, FlatPicturesAtTheBestCodingStillOpen) {
+    // Optimised tables give a flat block one bit of DC and one of end-of-block: the
+    // least a sequential file can spend. Larger than the unbacked allowance either way.
+    Source grey;
+    grey.width = 4000, grey.height = 3000, grey.components = 1;
+    grey.inSpace = grey.fileSpace = JCS_GRAYSCALE;
+    grey.optimiseTables = true;
+    grey.samples.assign(std::size_t(grey.width) * grey.height, 77);
+    const Bytes file = EncodeWithLibjpeg(grey);
+    ImageInfo info;
+    EXPECT_TRUE(ReadJpegInfo(file, info)) << file.size() << " bytes";
+
+    MemoryRaster flat;
+    RasterView view;
+    ASSERT_TRUE(flat.Allocate(3000, 2000, PixelLayout::Bgr24, Palette{}, view));
+    std::fill(flat.pixels.begin(), flat.pixels.end(), std::uint8_t(200));
+    for (bool progressive : {false, true}) {
+        const Bytes ours = Write(flat.View(), 75, progressive);
+        EXPECT_TRUE(ReadJpegInfo(ours, info)) << ours.size() << " bytes";
     }
 }
 

@@ -338,6 +338,26 @@ TEST(PngCodec, RefusesSizesOutOfRangeOrBeyondTheFileBeforeAllocating) {
     }
 }
 
+TEST(PngCodec, FlatPicturesOpenWhateverTheyWidenTo) {
+    // Deflate packs the stream at most 1032 times; a picture held at fewer bytes per
+    // pixel than it decodes to is judged by its stream, so these blank pages open.
+    MemoryRaster blank;
+    RasterView view;
+    ASSERT_TRUE(blank.Allocate(5000, 4000, PixelLayout::Indexed8, Palette::GreyRamp(), view));
+    VectorWriter out;
+    ASSERT_TRUE(WritePng(out, blank.View(), false));
+    ImageInfo info;
+    EXPECT_TRUE(ReadPngInfo(out.Bytes(), info)) << out.Bytes().size() << " bytes";
+
+    PngFile page;
+    page.width = 4000, page.height = 2000, page.colourType = PNG_COLOR_TYPE_GRAY, page.depth = 1;
+    page.samples.assign(std::size_t(page.width) * page.height, 1);
+    const Bytes onebit = Encode(page);
+    EXPECT_TRUE(ReadPngInfo(onebit, info)) << onebit.size() << " bytes";
+    // The same header over a stream too short for it is refused.
+    EXPECT_FALSE(ReadPngInfo(WithSize(onebit, 4000, 20000), info));
+}
+
 TEST(PngCodec, DamagedFilesFailWithoutCrashing) {
     PngFile f;
     f.width = 9, f.height = 5, f.colourType = PNG_COLOR_TYPE_RGB_ALPHA, f.interlace = true;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -114,6 +115,32 @@ TEST(TgaCodec, CompositesThirtyTwoBitAlphaOverWhite) {
     EXPECT_EQ(soft, Cat(expected, {expected[0], expected[1], expected[2]}));
     // Alpha zero is fully transparent, even when every pixel has it.
     EXPECT_EQ(Read(Cat(Header(2, 32, 1, 1, 0x28), {0, 100, 200, 0})).pixels, (Bytes{255, 255, 255}));
+}
+
+TEST(TgaCodec, ThirtyTwoBitPixelsWithoutAlphaBitsCarryPadding) {
+    // Descriptor 0x20 counts no attribute bits: the fourth byte is padding, zero or not.
+    EXPECT_EQ(Read(Cat(Header(2, 32, 2, 1, 0x20), {10, 20, 30, 0, 40, 50, 60, 77})).pixels,
+              (Bytes{10, 20, 30, 40, 50, 60}));
+    EXPECT_EQ(Read(Cat(Header(10, 32, 2, 1, 0x20), {0x81, 1, 2, 3, 0})).pixels,
+              (Bytes{1, 2, 3, 1, 2, 3}));
+}
+
+TEST(TgaCodec, RunLengthFilesMustBeLongEnoughForTheirPackets) {
+    // Grey 4200 x 4200 in packets of 128 pixels: two bytes each, the best the coding
+    // does. More than the unbacked allowance, so the file's length has to back it.
+    const int side = 4200;
+    Bytes file = Header(11, 8, side, side, 0x20);
+    const std::size_t header = file.size();
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; x += 128) {
+            file.push_back(std::uint8_t(0x80 | (std::min(128, side - x) - 1)));
+            file.push_back(99);
+        }
+    ImageInfo info;
+    EXPECT_TRUE(ReadTgaInfo(file, info));
+    // Three quarters of it cannot be the whole picture.
+    file.resize(header + (file.size() - header) * 3 / 4);
+    EXPECT_FALSE(ReadTgaInfo(file, info));
 }
 
 TEST(TgaCodec, ReadsColourMapsWithOffsetsAndEveryEntrySize) {

@@ -421,6 +421,49 @@ TEST(TiffCodec, RefusesSizesOutOfRangeOrBeyondTheFileBeforeAllocating) {
     }
 }
 
+TEST(TiffCodec, APageMustBeLongEnoughForItsCompression) {
+    // 3000 x 2000 claimed by 5000 bytes: more than the least a fax page needs, less than
+    // what any other scheme can pack that picture into.
+    for (std::uint16_t compression :
+         {COMPRESSION_NONE, COMPRESSION_PACKBITS, COMPRESSION_LZW, COMPRESSION_ADOBE_DEFLATE}) {
+        SCOPED_TRACE(compression);
+        Page p = Rgb();
+        p.width = 16, p.height = 16, p.compression = compression;
+        Bytes lying =
+            WithTag(WithTag(Encode({p}), TIFFTAG_IMAGEWIDTH, 3000), TIFFTAG_IMAGELENGTH, 2000);
+        ASSERT_LT(lying.size(), 5000u);
+        lying.resize(5000);
+        ImageInfo info;
+        EXPECT_FALSE(ReadTiffInfo(lying, 0, info));
+        WatchingTarget target;
+        EXPECT_FALSE(ReadTiffPage(lying, 0, target));
+        EXPECT_FALSE(target.asked);
+    }
+    Page fax;
+    fax.width = 16, fax.height = 16, fax.bits = 1, fax.samples = 1;
+    fax.photometric = PHOTOMETRIC_MINISWHITE, fax.compression = COMPRESSION_CCITTFAX4;
+    fax.sample = [](int, int, int) { return 0u; };
+    Bytes blank =
+        WithTag(WithTag(Encode({fax}), TIFFTAG_IMAGEWIDTH, 3000), TIFFTAG_IMAGELENGTH, 2000);
+    blank.resize(5000);
+    ImageInfo info;
+    EXPECT_TRUE(ReadTiffInfo(blank, 0, info));  // a blank row costs a fax coder one bit
+}
+
+TEST(TiffCodec, FlatPagesAtTheBestCompressionStillOpen) {
+    for (std::uint16_t compression :
+         {COMPRESSION_ADOBE_DEFLATE, COMPRESSION_PACKBITS, COMPRESSION_LZW}) {
+        SCOPED_TRACE(compression);
+        Page flat;
+        flat.width = 4500, flat.height = 1000, flat.bits = 8, flat.samples = 1;
+        flat.photometric = PHOTOMETRIC_MINISBLACK, flat.compression = compression;
+        flat.sample = [](int, int, int) { return 90u; };
+        const Bytes file = Encode({flat});
+        ImageInfo info;
+        EXPECT_TRUE(ReadTiffInfo(file, 0, info)) << file.size() << " bytes";
+    }
+}
+
 TEST(TiffCodec, DamagedFilesFailWithoutCrashing) {
     Page lzw = Rgb();
     lzw.compression = COMPRESSION_LZW;

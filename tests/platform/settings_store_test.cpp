@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -87,6 +88,23 @@ TEST(SettingsStoreTest, JunkAndNonNumbersFallBack) {
     SettingsStore settings(path);
     EXPECT_EQ(settings.GetInt("S", "n", 5), 5);
     EXPECT_EQ(settings.GetInt("S", "m", 5), 7);
+}
+
+TEST(SettingsStoreTest, FilesWithWindowsLineEndsReadTheSame) {
+    TempDir dir;
+    const std::string path = dir.File("quillor.ini");
+    const std::string text =
+        "; written elsewhere\r\n[Previous Paths]\r\nBitmap Open=/home/me/pictures\r\n\r\n"
+        "[JPG Save Settings]\r\nQuality=80\r\nProgressive=1\r\n";
+    testing::WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    SettingsStore settings(path);
+    EXPECT_EQ(settings.GetString("Previous Paths", "Bitmap Open"), "/home/me/pictures");
+    EXPECT_EQ(settings.GetInt("JPG Save Settings", "Quality", 100), 80);
+    EXPECT_EQ(settings.GetInt("JPG Save Settings", "Progressive", 0), 1);
+    // Written back, the file has plain line ends and the same values.
+    settings.SetInt("JPG Save Settings", "Quality", 70);
+    EXPECT_EQ(FileText(path).find('\r'), std::string::npos);
+    EXPECT_EQ(SettingsStore(path).GetString("Previous Paths", "Bitmap Open"), "/home/me/pictures");
 }
 
 TEST(SettingsStoreTest, TheFileLivesWhereTheEnvironmentSays) {

@@ -26,8 +26,6 @@ namespace {
 // A run of progressive scans this long only comes from a hostile file; each scan costs
 // a pass over the whole coefficient buffer.
 constexpr int kMaxScans = 1000;
-// Entropy-coded data can expand a long way (a flat picture codes a block in a few bits).
-constexpr std::uint64_t kMaxExpansion = 4096;
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -92,10 +90,36 @@ bool ReadHeader(Decoder& d, std::span<const std::uint8_t> file) {
     return true;
 }
 
+// The fewest bits a complete picture can be coded in. Every 8 x 8 block of every
+// component codes its DC difference, a Huffman code of at least one bit; a sequential
+// scan also ends each block with an end-of-block code of at least one bit. A
+// progressive file's AC scans can skip thousands of blocks in one run code, so only its
+// DC bit is sure; arithmetic coding is held to the same bit. Restart markers only add.
+std::uint64_t LeastCodedBits(const jpeg_decompress_struct& cinfo) {
+    int maxH = 1, maxV = 1;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        maxH = std::max(maxH, cinfo.comp_info[c].h_samp_factor);
+        maxV = std::max(maxV, cinfo.comp_info[c].v_samp_factor);
+    }
+    const auto ceilDiv = [](std::uint64_t a, std::uint64_t b) { return (a + b - 1) / b; };
+    std::uint64_t blocks = 0;
+    for (int c = 0; c < cinfo.num_components; ++c) {
+        const jpeg_component_info& comp = cinfo.comp_info[c];
+        const std::uint64_t w =
+            ceilDiv(std::uint64_t(cinfo.image_width) * comp.h_samp_factor, maxH);
+        const std::uint64_t h =
+            ceilDiv(std::uint64_t(cinfo.image_height) * comp.v_samp_factor, maxV);
+        blocks += ceilDiv(w, DCTSIZE) * ceilDiv(h, DCTSIZE);
+    }
+    const bool sequentialHuffman = !cinfo.progressive_mode && !cinfo.arith_code;
+    return blocks * (sequentialHuffman ? 2 : 1);
+}
+
 bool SizeAcceptable(const jpeg_decompress_struct& cinfo, std::size_t fileBytes) {
     const std::int64_t w = cinfo.image_width, h = cinfo.image_height;
     if (!ImageSideOk(w) || !ImageSideOk(h)) return CodecFail("picture size out of range");
-    if (!DecodedSizePlausible(std::uint64_t(w) * std::uint64_t(h) * 3, fileBytes, kMaxExpansion))
+    const std::uint64_t decoded = std::uint64_t(w) * std::uint64_t(h) * 3;
+    if (!AllocationBacked(decoded, LeastCodedBits(cinfo) / 8, fileBytes))
         return CodecFail("picture larger than the file can hold");
     return true;
 }

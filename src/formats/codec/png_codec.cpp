@@ -18,8 +18,6 @@ namespace quillor {
 
 namespace {
 
-// Deflate expands at most about 1032 times; filters add a byte per row.
-constexpr std::uint64_t kMaxExpansion = 1100;
 constexpr png_alloc_size_t kMaxChunkBytes = 16u << 20;
 
 void OnError(png_structp png, png_const_charp message) {
@@ -51,6 +49,7 @@ struct Header {
     png_uint_32 height = 0;
     int channels = 0;  // after the transforms: 3, or 4 with alpha
     int passes = 1;
+    std::uint64_t streamBytes = 0;  // the rows as the file's deflate stream holds them
 };
 
 // Reads the header and sets up the transforms that turn every colour type and depth
@@ -69,6 +68,10 @@ bool ReadHeader(ReadState& s, Header& h) {
     h.width = png_get_image_width(s.png, s.info);
     h.height = png_get_image_height(s.png, s.info);
     const int colourType = png_get_color_type(s.png, s.info);
+    // Each row is its filter byte and the packed samples.
+    const std::uint64_t rowBits = std::uint64_t(h.width) * png_get_channels(s.png, s.info) *
+                                  png_get_bit_depth(s.png, s.info);
+    h.streamBytes = ((rowBits + 7) / 8 + 1) * h.height;
     png_set_expand(s.png);  // palette to RGB, grey below 8 bits to 8, tRNS to alpha
     png_set_scale_16(s.png);
     if (colourType == PNG_COLOR_TYPE_GRAY || colourType == PNG_COLOR_TYPE_GRAY_ALPHA)
@@ -83,8 +86,11 @@ bool ReadHeader(ReadState& s, Header& h) {
 
 bool SizeAcceptable(const Header& h, std::size_t fileBytes) {
     if (!ImageSideOk(h.width) || !ImageSideOk(h.height)) return CodecFail("picture size out of range");
+    // Judged by the stream, not the picture it widens to: a flat one-bit page is as
+    // legitimate as a flat photograph.
     const std::uint64_t bytes = std::uint64_t(h.width) * h.height * unsigned(h.channels);
-    if (!DecodedSizePlausible(bytes, fileBytes, kMaxExpansion))
+    const std::uint64_t least = LeastCompressedBytes(h.streamBytes, kDeflateMaxExpansion);
+    if (!AllocationBacked(bytes, least, fileBytes))
         return CodecFail("picture larger than the file can hold");
     return true;
 }

@@ -13,7 +13,6 @@ namespace quillor {
 
 namespace {
 
-constexpr std::uint64_t kMaxExpansion = 64;  // two PackBits bytes stand for up to 128
 constexpr unsigned kMaxChannels = 56;
 constexpr std::size_t kModeDataBytes = 768;
 // The row-count table holds 16-bit counts; a row PackBits cannot fit in one is written raw.
@@ -125,7 +124,7 @@ bool ParseHeader(std::span<const std::uint8_t> file, Header& h) {
         return CodecFail("PSD image data cut short");
     const std::uint64_t decoded =
         std::uint64_t(h.RowBytes()) * std::uint64_t(h.height) * h.UsedChannels();
-    if (!DecodedSizePlausible(decoded, file.size(), h.rle ? kMaxExpansion : 1))
+    if (!DecodedSizePlausible(decoded, file.size(), h.rle ? kPackBitsMaxExpansion : 1))
         return CodecFail("picture larger than the file can hold");
     return true;
 }

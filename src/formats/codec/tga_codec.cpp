@@ -12,8 +12,6 @@ namespace quillor {
 namespace {
 
 constexpr std::size_t kHeaderSize = 18;
-// One packet byte and one pixel stand for up to 128 pixels.
-constexpr std::uint64_t kMaxExpansion = 128;
 constexpr char kSignature[] = "TRUEVISION-XFILE.";  // the terminating zero is written too
 
 enum class Kind {
@@ -41,6 +39,10 @@ struct Header {
     std::size_t dataOffset = 0;
 
     unsigned PixelBytes() const { return (pixelBits + 7) / 8; }
+    // One packet byte and one pixel stand for up to 128 pixels.
+    std::uint64_t MaxExpansion() const {
+        return rle ? (128 * PixelBytes() + PixelBytes()) / (1 + PixelBytes()) : 1;
+    }
     bool Indexed() const { return kind == Kind::MappedIndexed || kind == Kind::Grey; }
 };
 
@@ -94,7 +96,7 @@ bool ParseHeader(std::span<const std::uint8_t> file, Header& h) {
     h.dataOffset = h.mapOffset + mapBytes;
     if (h.dataOffset > file.size()) return CodecFail("TGA colour map runs past the end");
     const std::uint64_t decoded = std::uint64_t(h.width) * std::uint64_t(h.height) * h.PixelBytes();
-    if (!DecodedSizePlausible(decoded, file.size(), h.rle ? kMaxExpansion : 1))
+    if (!DecodedSizePlausible(decoded, file.size(), h.MaxExpansion()))
         return CodecFail("picture larger than the file can hold");
     return true;
 }
@@ -128,6 +130,10 @@ Rgba DecodeColour(const std::uint8_t* p, unsigned bits) {
 // Whether pixels (or map entries) of this many bits carry alpha. The sixteenth bit of a
 // 16-bit pixel is an attribute other readers show no trace of, so it is ignored too.
 bool CarriesAlpha(unsigned bits) { return bits == 32; }
+
+// A 32-bit pixel's fourth byte is alpha only when the descriptor counts attribute bits;
+// without them it is padding, whatever it holds.
+bool PixelsCarryAlpha(const Header& h) { return CarriesAlpha(h.pixelBits) && h.alphaBits != 0; }
 
 void StoreComposited(const Rgba& c, bool alpha, std::uint8_t* bgr) {
     if (alpha) {
@@ -248,7 +254,7 @@ bool Decode(const Header& h, std::span<const std::uint8_t> file, RasterTarget& t
                 });
             break;
         case Kind::Colour: {
-            const bool alpha = CarriesAlpha(h.pixelBits);
+            const bool alpha = PixelsCarryAlpha(h);
             const unsigned bits = h.pixelBits;
             PlacePixels(h, pixels, produced, view, 3,
                         [alpha, bits](const std::uint8_t* p, std::uint8_t* d) {

@@ -15,8 +15,6 @@ namespace quillor {
 
 namespace {
 
-// Fax-coded pages expand enormously (a blank row codes in a few bits).
-constexpr std::uint64_t kMaxExpansion = 8192;
 constexpr tmsize_t kMaxSingleAllocation = tmsize_t(kMaxRowBytes);
 constexpr int kMaxPages = 65535;
 
@@ -100,6 +98,47 @@ TiffHandle Open(MemoryFile& file, const char* mode) {
     return TiffHandle(tif);
 }
 
+// The fewest bytes the page's samples can be compressed to, by what its compression
+// scheme reaches at best.
+std::uint64_t LeastPageBytes(TIFF* tif, std::uint32_t width, std::uint32_t height) {
+    std::uint16_t bits = 1, samples = 1, compression = COMPRESSION_NONE, photometric = 0;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+    TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric);
+    const std::uint64_t sampleBits = std::max<std::uint16_t>(bits, 1);
+    std::uint64_t raw = (std::uint64_t(width) * samples * sampleBits + 7) / 8 * height;
+    // Subsampled YCbCr stores two chroma samples per block of luma samples.
+    std::uint16_t across = 1, down = 1;
+    if (photometric == PHOTOMETRIC_YCBCR && samples == 3 && compression != COMPRESSION_JPEG &&
+        compression != COMPRESSION_OJPEG &&
+        TIFFGetFieldDefaulted(tif, TIFFTAG_YCBCRSUBSAMPLING, &across, &down) && across > 0 &&
+        down > 0) {
+        const std::uint64_t blocks = (std::uint64_t(width) + across - 1) / across *
+                                     ((std::uint64_t(height) + down - 1) / down);
+        raw = blocks * (std::uint64_t(across) * down + 2) * sampleBits / 8;
+    }
+    switch (compression) {
+        case COMPRESSION_NONE: return raw;
+        case COMPRESSION_PACKBITS: return LeastCompressedBytes(raw, kPackBitsMaxExpansion);
+        case COMPRESSION_ADOBE_DEFLATE:
+        case COMPRESSION_DEFLATE: return LeastCompressedBytes(raw, kDeflateMaxExpansion);
+        // A 12-bit code stands for at most 4096 bytes.
+        case COMPRESSION_LZW: return LeastCompressedBytes(raw, 2731);
+        // A bit per 8 x 8 block and component, with chroma at a quarter of the samples.
+        case COMPRESSION_OJPEG:
+        case COMPRESSION_JPEG: return LeastCompressedBytes(raw, 1024);
+        // Fax coding spends as little as one bit on a blank row.
+        case COMPRESSION_CCITTRLE:
+        case COMPRESSION_CCITTRLEW:
+        case COMPRESSION_CCITTFAX3:
+        case COMPRESSION_CCITTFAX4: return height / 8;
+        // Rarer schemes (LZMA, Zstandard, WebP, JBIG, ...) are held to the long runs the
+        // general-purpose ones reach.
+        default: return LeastCompressedBytes(raw, 4096);
+    }
+}
+
 bool ChoosePage(TIFF* tif, int page, std::uint32_t& width, std::uint32_t& height,
                 std::size_t fileBytes) {
     if (page < 0 || page >= kMaxPages || !TIFFSetDirectory(tif, tdir_t(page)))
@@ -108,7 +147,9 @@ bool ChoosePage(TIFF* tif, int page, std::uint32_t& width, std::uint32_t& height
         !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height))
         return CodecFail("page has no size");
     if (!ImageSideOk(width) || !ImageSideOk(height)) return CodecFail("picture size out of range");
-    if (!DecodedSizePlausible(std::uint64_t(width) * height * 4, fileBytes, kMaxExpansion))
+    // The colour interface unpacks the page into four bytes per pixel.
+    if (!AllocationBacked(std::uint64_t(width) * height * 4, LeastPageBytes(tif, width, height),
+                          fileBytes))
         return CodecFail("picture larger than the file can hold");
     return true;
 }

@@ -20,8 +20,6 @@ const SealedFormat kTla{{'Q', 'T', 'L', 'A'}, "TLA"};
 
 // TLA has no encryption-type setting, so every protected file costs the cheapest factor.
 constexpr int kTlaWorkFactor = 1;
-// Deflate cannot expand data by more than about 1032 times.
-constexpr std::uint64_t kMaxExpansion = 1032;
 constexpr std::size_t kPaletteBytes = 256 * 3;
 constexpr std::size_t kChunkBytes = 64 * 1024;
 
@@ -60,7 +58,7 @@ bool ParseBody(std::span<const std::uint8_t> bytes, Body& b) {
     }
     b.pixels = r.Rest();
     const std::uint64_t decoded = std::uint64_t(b.LineBytes()) * height;
-    if (!DecodedSizePlausible(decoded, b.pixels.size(), kMaxExpansion))
+    if (!DecodedSizePlausible(decoded, b.pixels.size(), kDeflateMaxExpansion))
         return CodecFail("TLA file: picture larger than the file can hold");
     return true;
 }

@@ -20,12 +20,16 @@ PasswordSaveSettingsDialog::PasswordSaveSettingsDialog(PasswordSaveSettingsModel
     layout->addWidget(explanation);
 
     auto* form = new QFormLayout;
+    // The model limits the length in characters; the widget's own limit would count
+    // UTF-16 units and turn away characters outside the basic plane too early.
     password = new QLineEdit(ToQString(model.Password()), this);
-    password->setMaxLength(int(PasswordSaveSettingsModel::kPasswordMaxChars));
     password->setEchoMode(QLineEdit::Password);
     form->addRow(ToQString(PasswordSaveSettingsModel::kPasswordLabel), password);
-    connect(password, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.SetPassword(FromQString(text)); });
+    connect(password, &QLineEdit::textEdited, this, [this](const QString& text) {
+        model_.SetPassword(FromQString(text));
+        const QString kept = ToQString(model_.Password());
+        if (password->text() != kept) password->setText(kept);
+    });
     if (model.HasEncryptionType()) {
         encryptionType = new QLineEdit(ToQString(model.EncryptionTypeText()), this);
         encryptionType->setMaxLength(int(PasswordSaveSettingsModel::kEncryptionMaxChars));
