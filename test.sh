@@ -3,7 +3,9 @@
 #   1. a Release build and every test (GUI tests on Qt's offscreen platform);
 #   2. a clang build with AddressSanitizer and UndefinedBehaviorSanitizer that runs the
 #      toolkit-free tests again and builds the fuzz targets;
-#   3. a short fuzzing run of every file reader from generated seeds.
+#   3. the acceptance test: the real program on a real X display (Xvfb, openbox),
+#      driven with xdotool as a user would;
+#   4. a short fuzzing run of every file reader from generated seeds.
 # QUILLOR_FUZZ_SECONDS sets the time per fuzz target (default 20).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,6 +19,9 @@ echo "== Release build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Acceptance test on a real display"
+tests/acceptance/acceptance.sh build/quillor
 
 echo "== Sanitizer build (ASan + UBSan) and tests"
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

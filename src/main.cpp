@@ -1,3 +1,6 @@
+#include <cstdio>
+
+#include "app/display_check.h"
 #include "cli/command_line.h"
 
 #ifndef QUILLOR_NO_GUI
@@ -8,9 +11,15 @@ int main(int argc, char** argv) {
     if (quillor::WantsCommandLine(argc, argv)) return quillor::RunCommandLine(argc, argv);
 #ifdef QUILLOR_NO_GUI
     // Built without Qt: only the command line is there.
-    quillor::PrintUsage(false);
-    return 0;
+    quillor::PrintUsage(argc > 1);
+    return argc > 1 ? 2 : 0;
 #else
+    // Qt would abort with a core dump of its own; a user who typed a verb wrong or works
+    // over ssh deserves to hear what to do instead.
+    if (!quillor::DisplayNamed(quillor::DisplayEnvironment::FromProcess())) {
+        std::fputs(quillor::NoDisplayMessage("DISPLAY and WAYLAND_DISPLAY are not set").c_str(), stderr);
+        return 2;
+    }
     return quillor::RunGui(argc, argv);
 #endif
 }

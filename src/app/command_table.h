@@ -69,6 +69,7 @@ struct CommandInfo {
     std::string_view statusTip;
     std::string_view key2 = {};   // a second accelerator
     CommandKind kind = CommandKind::Plain;
+    std::string_view toolTip = {};  // when the menu text will not do as the tooltip
 };
 
 // Every command the program offers now, in no particular order.

@@ -145,8 +145,9 @@ void CAnimDoc::OpenSingleImage(const std::string& filePath) {
     LoadOutcome outcome = LoadOutcome::Failed;
     const bool loaded = quillor::LoadFrameImage(*frame.image, filePath, environment_.FileContext(), &outcome);
     if (!loaded) {
-        // A cancelled page or password prompt, or a refused password, has already had
-        // its answer; a second message about the same file would only repeat it.
+        // A cancelled page or password prompt, a refused password or a reported file
+        // error has already had its answer; a second message would only repeat it.
+        openFailureTold = true;
         if (outcome == LoadOutcome::Failed)
             environment_.Ui().ShowMessage(FormatText(messages::kCannotLoad, {filePath}),
                                           messages::kLoadingError, MessageIcon::Exclamation);

@@ -56,8 +56,10 @@ public:
     bool Save();
     // The view's Save As command for a single image.
     bool SaveAs();
-    // Asked before the document closes; true when closing may go on.
-    bool SaveModified();
+    // Asked before the document closes; true when closing may go on. A No marks the
+    // document unchanged only when `markDiscarded`: the program's exit asks every
+    // document first, and a Cancel at a later one must leave this one's edits standing.
+    bool SaveModified(bool markDiscarded = true);
 
     // --- Titles -----------------------------------------------------------------------
     // Makes `index` the frame being edited; false when there is no such frame.
@@ -81,6 +83,9 @@ public:
     std::string path;
     std::uint32_t frameCount = 0;  // 0 for a single image
     bool changed = false;
+    // The open failed and the user has heard why (or cancelled a prompt): the window
+    // that closes on it need not say so again.
+    bool openFailureTold = false;
     std::array<ColourRef, 256> colourTable{};
     bool isAnimation = false;
     bool isLayered = false;

@@ -67,17 +67,19 @@ bool CAnimDoc::SaveAs() {
 // saved, so it stays changed and the close question keeps it open.
 bool CAnimDoc::SaveAnimationAs() { return false; }
 
-bool CAnimDoc::SaveModified() {
+bool CAnimDoc::SaveModified(bool markDiscarded) {
     if (!changed) return true;
     const Answer answer = environment_.Ui().Ask(FormatText(kSaveChanges, {path}), kUnsavedChanges,
                                                 QuestionButtons::YesNoCancel, MessageIcon::Question);
     if (answer != Answer::Yes && answer != Answer::No) return false;
-    if (answer == Answer::Yes) {
-        bool saved = false;
-        if (IsSequencePath(path)) saved = SaveAnimationAs();
-        else saved = IsUntitled(path) ? SaveAs() : Save();
-        if (!saved) return false;
+    if (answer == Answer::No) {
+        if (markDiscarded) SetChanged(false);
+        return true;
     }
+    bool saved = false;
+    if (IsSequencePath(path)) saved = SaveAnimationAs();
+    else saved = IsUntitled(path) ? SaveAs() : Save();
+    if (!saved) return false;
     SetChanged(false);
     return true;
 }

@@ -74,4 +74,15 @@ void PaintBrush::RestoreUnder(COXDIB& image) {
     }
 }
 
+const std::uint8_t* PaintBrush::SavedPixel(const COXDIB& image, IntPoint at) const {
+    const quillor::SaveUnder& kept = Current(image.GetBitCount() == 24).saveUnder;
+    if (kept.invalid) return nullptr;
+    const std::int64_t column = std::int64_t(at.x) - kept.left;
+    const std::int64_t row = std::int64_t(at.y) - kept.top;
+    if (column < 0 || row < 0 || column >= kept.width || row >= kept.height) return nullptr;
+    const std::size_t bpp = image.GetBitCount() == 24 ? 3 : 1;
+    const std::size_t offset = (std::size_t(row) * std::size_t(kept.width) + std::size_t(column)) * bpp;
+    return offset + bpp <= kept.pixels.size() ? kept.pixels.data() + offset : nullptr;
+}
+
 }  // namespace quillor

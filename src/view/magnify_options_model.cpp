@@ -1,7 +1,5 @@
 #include "view/magnify_options_model.h"
 
-#include <algorithm>
-
 namespace quillor {
 
 void MagnifyOptionsModel::Load(const ToolPreferences& preferences) {
@@ -15,6 +13,6 @@ void MagnifyOptionsModel::Store(ToolPreferences& preferences) const {
     preferences.magnifyFixed = fixed_;
 }
 
-void MagnifyOptionsModel::SetFixed(int factor) { fixed_ = std::clamp(factor, kMinFixed, kMaxFixed); }
+void MagnifyOptionsModel::SetFixed(int factor) { fixed_ = preference_ranges::kMagnifyFixed.Clamp(factor); }
 
 }  // namespace quillor

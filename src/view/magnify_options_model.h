@@ -20,10 +20,9 @@ public:
         "Magnify X 2",  "Magnify X 3",  "Magnify X 4", "Magnify X 8",
         "Magnify X 16", "Magnify X 32", "Magnify X",   "Variable Magnification"};
     static constexpr std::string_view kFixedGroup = "Fixed Magnification";
-    // A factor below 1 would shrink on zoom in (0 would divide by zero on zoom out);
-    // above the largest zoom it could never be reached.
-    static constexpr int kMinFixed = 1;
-    static constexpr int kMaxFixed = int(kMaxZoom);
+    static constexpr int kMinFixed = preference_ranges::kMagnifyFixed.minimum;
+    static constexpr int kMaxFixed = preference_ranges::kMagnifyFixed.maximum;
+    static_assert(kMaxFixed == int(kMaxZoom));
 
     std::string_view Title() const override { return kTitle; }
     void Load(const ToolPreferences& preferences);

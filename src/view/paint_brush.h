@@ -121,6 +121,8 @@ public:
     void SaveUnder(const COXDIB& image, int x, int y);
     // Puts the kept picture back (nothing when there is none).
     void RestoreUnder(COXDIB& image);
+    // The picture's own bytes of pixel `at` while a preview covers it, else null.
+    const std::uint8_t* SavedPixel(const COXDIB& image, IntPoint at) const;
 
 private:
     BrushRecord palette_;

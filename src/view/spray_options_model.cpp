@@ -1,7 +1,5 @@
 #include "view/spray_options_model.h"
 
-#include <algorithm>
-
 namespace quillor {
 
 void SprayOptionsModel::Load(const ToolPreferences& preferences) {
@@ -14,7 +12,7 @@ void SprayOptionsModel::Store(ToolPreferences& preferences) const {
     preferences.sprayDensity = density_;
 }
 
-void SprayOptionsModel::SetSize(int size) { size_ = std::clamp(size, kMinimum, kMaximum); }
-void SprayOptionsModel::SetDensity(int density) { density_ = std::clamp(density, kMinimum, kMaximum); }
+void SprayOptionsModel::SetSize(int size) { size_ = preference_ranges::kSpray.Clamp(size); }
+void SprayOptionsModel::SetDensity(int density) { density_ = preference_ranges::kSpray.Clamp(density); }
 
 }  // namespace quillor

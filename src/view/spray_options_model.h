@@ -14,8 +14,8 @@ public:
     static constexpr std::string_view kTitle = "Spray Paint Options";
     static constexpr std::string_view kDiameterLabel = "Diameter";
     static constexpr std::string_view kDensityLabel = "Density";
-    static constexpr int kMinimum = 1;
-    static constexpr int kMaximum = 999;
+    static constexpr int kMinimum = preference_ranges::kSpray.minimum;
+    static constexpr int kMaximum = preference_ranges::kSpray.maximum;
 
     std::string_view Title() const override { return kTitle; }
     void Load(const ToolPreferences& preferences);

@@ -1,7 +1,5 @@
 #include "view/symmetry_options_model.h"
 
-#include <algorithm>
-
 namespace quillor {
 
 void SymmetryOptionsModel::Load(const ToolPreferences& preferences) {
@@ -19,8 +17,10 @@ void SymmetryOptionsModel::Store(ToolPreferences& preferences) const {
     preferences.symmetryHeight = height_;
 }
 
-void SymmetryOptionsModel::SetPoints(int points) { points_ = std::clamp(points, kMinPoints, kMaxPoints); }
-void SymmetryOptionsModel::SetWidth(int width) { width_ = std::clamp(width, kMinSide, kMaxSide); }
-void SymmetryOptionsModel::SetHeight(int height) { height_ = std::clamp(height, kMinSide, kMaxSide); }
+void SymmetryOptionsModel::SetPoints(int points) {
+    points_ = preference_ranges::kSymmetryPoints.Clamp(points);
+}
+void SymmetryOptionsModel::SetWidth(int width) { width_ = preference_ranges::kSymmetrySide.Clamp(width); }
+void SymmetryOptionsModel::SetHeight(int height) { height_ = preference_ranges::kSymmetrySide.Clamp(height); }
 
 }  // namespace quillor

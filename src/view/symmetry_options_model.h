@@ -21,12 +21,10 @@ public:
     static constexpr std::string_view kWidthLabel = "Width:";
     static constexpr std::string_view kHeightLabel = "Height:";
     static constexpr std::string_view kCentreButton = "Centre";
-    // Every copy replays the tool's action, so the copies are held to what a 3-digit
-    // edit holds; a tile is at least a pixel and at most the largest picture.
-    static constexpr int kMinPoints = 1;
-    static constexpr int kMaxPoints = 999;
-    static constexpr int kMinSide = 1;
-    static constexpr int kMaxSide = 65535;
+    static constexpr int kMinPoints = preference_ranges::kSymmetryPoints.minimum;
+    static constexpr int kMaxPoints = preference_ranges::kSymmetryPoints.maximum;
+    static constexpr int kMinSide = preference_ranges::kSymmetrySide.minimum;
+    static constexpr int kMaxSide = preference_ranges::kSymmetrySide.maximum;
 
     std::string_view Title() const override { return kTitle; }
     void Load(const ToolPreferences& preferences);

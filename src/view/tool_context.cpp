@@ -14,15 +14,16 @@ ToolContext::ToolContext() : random(&ownRandom_) { current_ = MakeTool(*this, to
 ToolContext::~ToolContext() = default;
 
 void ToolContext::ApplyPreferences() {
+    preferences.Clamp();
     const ToolPreferences& p = preferences;
-    magnifyType = MagnifyType(std::clamp(p.magnifyType, 0, 7));
-    magnifyFixed = unsigned(std::clamp(p.magnifyFixed, 1, 40));
-    circleStyle = p.circleOnly == 0 ? 0 : 1;
-    squareStyle = p.squareOnly == 0 ? 0 : 1;
-    spraySize = std::clamp(p.spraySize, 1, 999);
-    sprayDensity = std::clamp(p.sprayDensity, 1, 999);
-    symmetry.style = SymmetryStyle(std::clamp(p.symmetryStyle, 0, 2));
-    symmetry.points = std::max(1, p.symmetryPoints);
+    magnifyType = MagnifyType(p.magnifyType);
+    magnifyFixed = unsigned(p.magnifyFixed);
+    circleStyle = p.circleOnly;
+    squareStyle = p.squareOnly;
+    spraySize = p.spraySize;
+    sprayDensity = p.sprayDensity;
+    symmetry.style = SymmetryStyle(p.symmetryStyle);
+    symmetry.points = p.symmetryPoints;
     symmetry.width = p.symmetryWidth;
     symmetry.height = p.symmetryHeight;
     symmetry.centreX = p.symmetryCentreX;
@@ -61,6 +62,7 @@ void ToolContext::SetTool(std::unique_ptr<PaintTool> tool) {
     saved_.reset();
     if (current_ && IsLastingTool(current_->Id())) saved_ = std::move(current_);
     current_ = std::move(tool);
+    if (toolChanged) toolChanged();
 }
 
 void ToolContext::RestoreTool() {
@@ -68,9 +70,16 @@ void ToolContext::RestoreTool() {
     RemovePreview();
     EndBand();
     current_ = std::move(saved_);
+    if (toolChanged) toolChanged();
 }
 
 int ToolContext::CurrentToolId() const { return current_ ? current_->Id() : tool_id::kPaint; }
+
+int ToolContext::ButtonToolId() const {
+    const int id = CurrentToolId();
+    if (!IsLastingTool(id) && saved_) return saved_->Id();
+    return id;
+}
 
 void ToolContext::ApplyPendingToolChange() {
     if (pendingTool_ != 0) {
@@ -174,7 +183,33 @@ void ToolContext::Activated() {
     previewShown_ = false;
     strokeInProgress = false;
     if (current_) current_->curveStage = 0;
+    if (HasPicture()) {
+        const bool trueColour = Target().TrueColour();
+        if (activeTrueColour_ && *activeTrueColour_ != trueColour) {
+            std::swap(brush.shapeChoice, otherDepthShape_);
+            if (brush.kind == BrushKind::SinglePixel || brush.kind == BrushKind::Shape)
+                brush.kind = brush.shapeChoice == kSinglePixelShape ? BrushKind::SinglePixel
+                                                                    : BrushKind::Shape;
+        }
+        activeTrueColour_ = trueColour;
+    }
     RebuildBrush();
+}
+
+void ToolContext::FirstTick() {
+    // A new window starts painting with a single pixel, unless the user grabbed a brush
+    // to paint with.
+    if (brush.kind == BrushKind::Grabbed || !HasPicture() || !ui) return;
+    RemovePreview();
+    brush.UseSinglePixel(Target(), *ui);
+    if (toolChanged) toolChanged();
+}
+
+PointerColour ToolContext::FrameColourAt(const COXDIB& image, IntPoint at) const {
+    const std::uint8_t* saved = previewShown_ ? brush.SavedPixel(image, at) : nullptr;
+    if (!saved) return ColourAt(image, at);
+    if (image.GetBitCount() == 24) return {false, 0, MakeColour(saved[2], saved[1], saved[0])};
+    return {true, saved[0], TableWordToColour(image.GetTableWord(saved[0]))};
 }
 
 StatusExtras ToolContext::Extras() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/coxdib.h"
 #include "platform/random_source.h"
@@ -75,6 +77,13 @@ struct ToolContext final : ToolDispatch {
     // Back to the kept tool, if there is one.
     void RestoreTool();
     PaintTool* Tool() const { return current_.get(); }
+    // The tool the "Tools" bar shows pressed: the current tool, or while a command's
+    // temporary tool runs, the user's tool it hands back to.
+    int ButtonToolId() const;
+    // Told after every change of the current tool, whoever made it (a button, a command,
+    // or a tool handing over at the end of its click), and of the brush settings the
+    // menus show.
+    std::function<void()> toolChanged;
     // A tool asking, from inside its own event, to be replaced: done once the event ends.
     void RequestTool(int toolId) { pendingTool_ = toolId; }
     void RequestRestoreTool() { pendingRestore_ = true; }
@@ -87,8 +96,10 @@ struct ToolContext final : ToolDispatch {
     void RemovePreview() override;
     int CurrentToolId() const override;
     StatusExtras Extras() const override;
+    PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const override;
     const BandOverlay* Band() const override { return bandShown_ ? &band_ : nullptr; }
     void Activated() override;
+    void FirstTick() override;
 
     // --- What the tools use -------------------------------------------------------------------
     // The picture being painted, its colours and the stroke's buttons.
@@ -120,6 +131,10 @@ private:
     bool bandShown_ = false;
     bool previewShown_ = false;
     StandardRandomSource ownRandom_;
+    // The brush-shape choice of the depth not in use: palette pictures and true-colour
+    // pictures each keep their own, swapped when the active picture changes depth.
+    int otherDepthShape_ = kSinglePixelShape;
+    std::optional<bool> activeTrueColour_;
 };
 
 }  // namespace quillor

@@ -66,11 +66,17 @@ public:
     virtual void RemovePreview() {}
     // A view became the active one (it already set the context's view, document and frame).
     virtual void Activated() {}
+    // The first timer tick of a newly made view, once it is active.
+    virtual void FirstTick() {}
 
     // The tool whose cursor the view shows.
     virtual int CurrentToolId() const { return kPaintToolId; }
     // What the tool and brush add to the status text.
     virtual StatusExtras Extras() const { return {}; }
+    // The frame's own colour at `at` (on the image), whatever preview lies over it.
+    virtual PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const {
+        return ColourAt(image, at);
+    }
     // The rubber band to draw over the frame, while one is shown.
     virtual const BandOverlay* Band() const { return nullptr; }
 };

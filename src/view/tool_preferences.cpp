@@ -6,37 +6,46 @@ namespace {
 
 constexpr char kSection[] = "Preferences";
 
-// One table so that reading and writing can never disagree about a key.
+// One table so that reading, writing and the ranges can never disagree about a key.
 template <typename Prefs, typename F>
 void ForEachKey(Prefs& p, F&& f) {
-    f("Circle Only", p.circleOnly);
-    f("Square Only", p.squareOnly);
-    f("Spray Size", p.spraySize);
-    f("Spray Density", p.sprayDensity);
-    f("Symmetry Style", p.symmetryStyle);
-    f("Symmetry Points", p.symmetryPoints);
-    f("Symmetry Width", p.symmetryWidth);
-    f("Symmetry Height", p.symmetryHeight);
-    f("Symmetry Centre X", p.symmetryCentreX);
-    f("Symmetry Centre Y", p.symmetryCentreY);
-    f("Magnify Fixed", p.magnifyFixed);
-    f("Magnify Type", p.magnifyType);
-    f("Brush Rotate Guide Only", p.brushRotateGuideOnly);
-    f("Brush Anti Alias", p.brushAntiAlias);
-    f("Brush Bi-linear Stretch", p.brushBilinearStretch);
-    f("Animated Brush", p.animatedBrush);
-    f("Black Insert", p.blackInsert);
+    using namespace preference_ranges;
+    f("Circle Only", p.circleOnly, kFlag);
+    f("Square Only", p.squareOnly, kFlag);
+    f("Spray Size", p.spraySize, kSpray);
+    f("Spray Density", p.sprayDensity, kSpray);
+    f("Symmetry Style", p.symmetryStyle, kSymmetryStyle);
+    f("Symmetry Points", p.symmetryPoints, kSymmetryPoints);
+    f("Symmetry Width", p.symmetryWidth, kSymmetrySide);
+    f("Symmetry Height", p.symmetryHeight, kSymmetrySide);
+    f("Symmetry Centre X", p.symmetryCentreX, kSymmetryCentre);
+    f("Symmetry Centre Y", p.symmetryCentreY, kSymmetryCentre);
+    f("Magnify Fixed", p.magnifyFixed, kMagnifyFixed);
+    f("Magnify Type", p.magnifyType, kMagnifyType);
+    f("Brush Rotate Guide Only", p.brushRotateGuideOnly, kFlag);
+    f("Brush Anti Alias", p.brushAntiAlias, kFlag);
+    f("Brush Bi-linear Stretch", p.brushBilinearStretch, kFlag);
+    f("Animated Brush", p.animatedBrush, kFlag);
+    f("Black Insert", p.blackInsert, kFlag);
 }
 
 }  // namespace
 
 void ToolPreferences::Load(const SettingsStore& settings) {
-    ForEachKey(*this, [&](const char* key, int& value) { value = settings.GetInt(kSection, key, value); });
+    ForEachKey(*this, [&](const char* key, int& value, PreferenceRange range) {
+        value = range.Clamp(settings.GetInt(kSection, key, value));
+    });
 }
 
 void ToolPreferences::Store(SettingsStore& settings) const {
     SettingsStore::Batch batch(settings);
-    ForEachKey(*this, [&](const char* key, const int& value) { settings.SetInt(kSection, key, value); });
+    ForEachKey(*this, [&](const char* key, const int& value, PreferenceRange) {
+        settings.SetInt(kSection, key, value);
+    });
+}
+
+void ToolPreferences::Clamp() {
+    ForEachKey(*this, [](const char*, int& value, PreferenceRange range) { value = range.Clamp(value); });
 }
 
 }  // namespace quillor

@@ -4,8 +4,37 @@
 
 namespace quillor {
 
+// The range a tool setting may take. Values outside it are pulled back to its nearest
+// end, whether they come from a dialog or from a hand-edited settings file.
+struct PreferenceRange {
+    int minimum;
+    int maximum;
+    constexpr int Clamp(int value) const {
+        return value < minimum ? minimum : value > maximum ? maximum : value;
+    }
+};
+
+namespace preference_ranges {
+inline constexpr PreferenceRange kFlag{0, 1};
+// Every spray step scatters up to this many points over a disc of this radius.
+inline constexpr PreferenceRange kSpray{1, 999};
+// Each symmetric copy replays the tool's action, so the copies are held to what a
+// 3-digit edit holds.
+inline constexpr PreferenceRange kSymmetryStyle{0, 2};
+inline constexpr PreferenceRange kSymmetryPoints{1, 999};
+// A tile is at least a pixel and at most the largest picture.
+inline constexpr PreferenceRange kSymmetrySide{1, 65535};
+// The centre may lie off the picture, but not further off than a picture is large.
+inline constexpr PreferenceRange kSymmetryCentre{-65535, 2 * 65535};
+// A factor below 1 would shrink on zoom in (0 would divide by zero on zoom out); above
+// the largest zoom it could never be reached.
+inline constexpr PreferenceRange kMagnifyFixed{1, 40};
+inline constexpr PreferenceRange kMagnifyType{0, 7};
+}  // namespace preference_ranges
+
 // The tool settings kept in section "Preferences": read when the main window is created,
-// written back when it closes.
+// written back when it closes. Every value read is brought into its range here, so
+// nothing later has to trust the file.
 struct ToolPreferences {
     int circleOnly = 0;
     int squareOnly = 1;
@@ -27,6 +56,8 @@ struct ToolPreferences {
 
     void Load(const SettingsStore& settings);
     void Store(SettingsStore& settings) const;
+    // Brings every value into its range.
+    void Clamp();
 };
 
 }  // namespace quillor

@@ -8,6 +8,11 @@
 #include "app/window_placement.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
+#include "app/display_check.h"
+#include "view/magnify_options_model.h"
+#include "view/spray_options_model.h"
+#include "view/symmetry_options_model.h"
+#include "view/tool_context.h"
 #include "view/tool_preferences.h"
 
 namespace quillor {
@@ -50,6 +55,9 @@ TEST(WindowPlacementTest, ZeroRectangleMeansTheDefaultPlacement) {
     EXPECT_TRUE(q.maximised);
     EXPECT_TRUE(q.RectangleUsable());
     EXPECT_EQ(q.right, 810);
+    settings.SetInt("Last Window Size", "Right", 2000000000);  // hand-edited past any screen
+    q.Load(settings);
+    EXPECT_FALSE(q.RectangleUsable());
     settings.SetInt("Last Window Size", "Right", 5);  // narrower than nothing
     q.Load(settings);
     EXPECT_TRUE(q.HasRectangle());
@@ -76,6 +84,39 @@ TEST(ToolPreferencesTest, DefaultsAndEveryKeyRoundTrip) {
     EXPECT_EQ(p.spraySize, 44);
 }
 
+TEST(ToolPreferencesTest, HandEditedValuesAreHeldToTheirDialogsRanges) {
+    SettingsStore settings;
+    settings.SetString("Preferences", "Symmetry Points", "2000000000");
+    settings.SetString("Preferences", "Spray Size", "-5");
+    settings.SetString("Preferences", "Spray Density", "100000");
+    settings.SetString("Preferences", "Symmetry Width", "0");
+    settings.SetString("Preferences", "Symmetry Centre X", "-2000000000");
+    settings.SetString("Preferences", "Magnify Fixed", "0");
+    settings.SetString("Preferences", "Magnify Type", "9");
+    settings.SetString("Preferences", "Symmetry Style", "-1");
+    settings.SetString("Preferences", "Animated Brush", "7");
+    ToolPreferences p;
+    p.Load(settings);
+    EXPECT_EQ(p.symmetryPoints, SymmetryOptionsModel::kMaxPoints);
+    EXPECT_EQ(p.spraySize, SprayOptionsModel::kMinimum);
+    EXPECT_EQ(p.sprayDensity, SprayOptionsModel::kMaximum);
+    EXPECT_EQ(p.symmetryWidth, SymmetryOptionsModel::kMinSide);
+    EXPECT_EQ(p.symmetryCentreX, -65535);
+    EXPECT_EQ(p.magnifyFixed, MagnifyOptionsModel::kMinFixed);
+    EXPECT_EQ(p.magnifyType, 7);
+    EXPECT_EQ(p.symmetryStyle, 0);
+    EXPECT_EQ(p.animatedBrush, 1);
+
+    // The tools take them as they are now, and the dialogs show the same values.
+    ToolContext tools;
+    tools.preferences = p;
+    tools.ApplyPreferences();
+    EXPECT_EQ(tools.symmetry.points, 999);
+    SymmetryOptionsModel dialog;
+    dialog.Load(p);
+    EXPECT_EQ(dialog.Points(), p.symmetryPoints);
+}
+
 TEST(ImageOpenCommandTest, OnlyKnownExtensionsOpen) {
     testing::TempDir dir;
     testing::ScriptedInteraction ui;
@@ -88,6 +129,20 @@ TEST(ImageOpenCommandTest, OnlyKnownExtensionsOpen) {
     EXPECT_TRUE(ui.OnlyMessageIs("Unrecognized file format.", "Open Failed", MessageIcon::Exclamation));
     // The folder is remembered even for a file that was then refused.
     EXPECT_EQ(settings.GetString("Previous Paths", "Bitmap Open"), dir.Path());
+}
+
+TEST(DisplayCheckTest, TheWindowNeedsADisplayOrAPlatformChosenByHand) {
+    EXPECT_FALSE(DisplayNamed({}));
+    EXPECT_TRUE(DisplayNamed({":0", "", ""}));
+    EXPECT_TRUE(DisplayNamed({"", "wayland-0", ""}));
+    EXPECT_TRUE(DisplayNamed({"", "", "offscreen"}));
+    EXPECT_FALSE(DisplayNamed({"", "", "xcb"}));
+    EXPECT_TRUE(DisplayNamed({":1", "", "xcb"}));
+    EXPECT_FALSE(DisplayNamed({":1", "", "wayland"}));
+    const std::string message = NoDisplayMessage("DISPLAY is not set");
+    EXPECT_NE(message.find("needs a display: DISPLAY is not set"), std::string::npos);
+    for (const char* verb : {"quillor info", "quillor convert", "--help"})
+        EXPECT_NE(message.find(verb), std::string::npos) << verb;
 }
 
 TEST(StartArgumentsTest, FilesAreKeptAndAutomationSwitchesIgnored) {
@@ -109,6 +164,16 @@ TEST(CommandTableTest, IdentifiersAreUniqueAndToolbarsNameRealCommands) {
     EXPECT_EQ(Toolbars()[0].buttons.size(), 26u);  // every tool, in the bar's order
     EXPECT_EQ(Toolbars()[0].buttons.front(), 32775);
     EXPECT_EQ(FindCommand(cmd::kEditUndo)->key2, "Ctrl+Z");
+    EXPECT_EQ(FindCommand(cmd::kSave)->key2, "Ctrl+S");  // the key every user tries
+    // A tooltip that reads as instructions is no menu item.
+    EXPECT_EQ(FindCommand(32775)->menuText, "&Paint");
+    EXPECT_EQ(FindCommand(32775)->toolTip, "Left Click - Paint / Right Click - Brush Shape");
+    // Look-alike buttons have icons of their own.
+    std::set<std::string_view> icons;
+    for (int id : {32781, 32780, 32782, 32783, 32778, 32796}) {
+        const CommandInfo* c = FindCommand(id);
+        EXPECT_TRUE(icons.insert(c->ownIcon.empty() ? c->themeIcon : c->ownIcon).second) << id;
+    }
     EXPECT_EQ(bars, (std::set<int>{128, 129, 130, 131, 132, 133, 136}));
 }
 

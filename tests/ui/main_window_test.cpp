@@ -2,6 +2,10 @@
 // their widgets, files chosen from a script, and the results checked on disk and on screen.
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,7 +29,10 @@
 #include "platform/ui/qt_interaction.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
+#include "view/tool_ids.h"
 #include "view/ui/bitmap_edit_view.h"
+#include "view/ui/spray_options_dialog.h"
+#include "view/ui/tool_dialogs.h"
 
 namespace quillor {
 namespace {
@@ -37,6 +44,7 @@ public:
         RegisterFormatDialogs(real_);
         RegisterDocumentDialogs(real_);
         RegisterAppDialogs(real_);
+        RegisterToolDialogs(real_);
     }
     std::vector<std::pair<std::string, std::string>> messages;
     std::deque<std::optional<std::string>> files;
@@ -153,16 +161,24 @@ TEST_F(MainWindow, AChangedPictureAsksBeforeTheProgramCloses) {
     EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty());
 }
 
-TEST_F(MainWindow, FilesThatGiveNothingToKeepCloseTheirWindow) {
+TEST_F(MainWindow, FilesThatGiveNothingToKeepCloseTheirWindowWithOneMessage) {
     testing::WriteBytes(dir.File("notes.txt"), {'h', 'i'});
-    CMainFrame frame(ui, settings);
-    frame.show();
-    frame.OpenPath(dir.File("notes.txt"));
-    QTest::qWait(100);  // the view notices on its timer
-    QApplication::processEvents();
-    EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], std::make_pair(std::string("File not loaded."), std::string("Load Aborted")));
+    // A BMP cut inside its header.
+    testing::WriteBytes(dir.File("cut.bmp"), {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0});
+    const std::pair<const char*, const char*> cases[] = {{"notes.txt", "Load Aborted"},
+                                                         {"cut.bmp", "File Reading Error"}};
+    for (const auto& [name, title] : cases) {
+        ui.messages.clear();
+        CMainFrame frame(ui, settings);
+        frame.show();
+        frame.OpenPath(dir.File(name));
+        QTest::qWait(100);  // the view notices on its timer
+        QApplication::processEvents();
+        EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty()) << name;
+        ASSERT_EQ(ui.messages.size(), 1u) << name;
+        EXPECT_EQ(ui.messages[0].second, title) << name;
+    }
+    EXPECT_EQ(ui.messages[0].first, "Could not read file '" + dir.File("cut.bmp") + "'");
 }
 
 TEST_F(MainWindow, DroppedFilesOpenAndAnOpenFileIsBroughtForward) {
@@ -198,6 +214,148 @@ TEST_F(MainWindow, ToolbarsCarryTheirButtonsInOrderAndMenusShareThem) {
     EXPECT_FALSE(frame.Action(cmd::kSave)->isEnabled());  // no picture open
     EXPECT_NE(frame.findChild<QToolBar*>("bar130"), nullptr);
     EXPECT_EQ(frame.StatusMessage(), "Ready");
+}
+
+
+// The "Tools" bar's button for `id`.
+QToolButton* ToolButton(CMainFrame& frame, int id) {
+    for (QToolButton* b : frame.findChild<QToolBar*>("bar130")->findChildren<QToolButton*>())
+        if (b->defaultAction() && b->defaultAction()->data().toInt() == id) return b;
+    return nullptr;
+}
+
+// Makes a new 256-colour 320 x 200 image through the real dialog.
+CBitmapEditView* NewImage(CMainFrame& frame, int colours = 0) {
+    AnswerNextDialog<NewImageDialog>([colours](NewImageDialog& d) {
+        d.sizes[0]->click();
+        d.colours[colours]->click();
+    });
+    frame.Action(cmd::kImageNew)->trigger();
+    QApplication::processEvents();
+    return frame.ActiveView();
+}
+
+// Moves the pointer over the view's middle, as X11 reports it.
+void HoverMiddle(CBitmapEditView& view) {
+    const QPoint middle = view.viewport()->rect().center();
+    QCursor::setPos(view.viewport()->mapToGlobal(middle));
+    QMouseEvent move(QEvent::MouseMove, QPointF(middle), view.viewport()->mapToGlobal(QPointF(middle)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+}
+
+TEST_F(MainWindow, ARightClickOnAToolOpensItsSettingsAndNeverTheToolbarMenu) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    ASSERT_NE(NewImage(frame), nullptr);
+    QToolButton* spray = ToolButton(frame, tool_id::kSpray);
+    ASSERT_NE(spray, nullptr);
+
+    // X11 follows every right press with a context-menu event; the main window would
+    // answer it with its menu of toolbars, a modal pop-up.
+    QWidget* popup = nullptr;
+    QTimer::singleShot(0, [&popup] {
+        popup = QApplication::activePopupWidget();
+        if (popup) popup->close();
+    });
+    QContextMenuEvent context(QContextMenuEvent::Mouse, spray->rect().center(),
+                              spray->mapToGlobal(spray->rect().center()));
+    QApplication::sendEvent(spray, &context);
+    QApplication::processEvents();
+    EXPECT_EQ(popup, nullptr) << "a menu opened over the Tools bar";
+
+    QTest::mousePress(spray, Qt::RightButton);
+    QTest::mouseRelease(spray, Qt::RightButton);
+    // The dialog opens once the click is over.
+    int density = 0;
+    AnswerNextDialog<SprayOptionsDialog>([&density](SprayOptionsDialog& d) {
+        density = d.density->value();
+        d.density->setValue(321);
+    });
+    QTest::qWait(50);
+    EXPECT_EQ(density, 100);
+    EXPECT_EQ(frame.Tools().sprayDensity, 321);
+}
+
+TEST_F(MainWindow, ThePicturesStatusTextReplacesAStaleMenuTip) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    // The tip of the menu item that made the picture can outlive its menu.
+    frame.statusBar()->showMessage("Create a new image or animation");
+    CBitmapEditView* view = NewImage(frame);
+    ASSERT_NE(view, nullptr);
+    HoverMiddle(*view);
+    EXPECT_TRUE(frame.StatusMessage().startsWith("Size: (320 x 200)    Coordinates: ("))
+        << frame.StatusMessage().toStdString();
+}
+
+TEST_F(MainWindow, TheBarAndTheMenuFollowEveryChangeOfTool) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    CBitmapEditView* view = NewImage(frame);
+    ASSERT_NE(view, nullptr);
+    frame.Action(tool_id::kPick)->trigger();
+    EXPECT_TRUE(frame.Action(tool_id::kPick)->isChecked());
+    // The pick hands back to the paint tool by itself, inside the view's click.
+    QApplication::setActiveWindow(&frame);
+    view->setFocus();
+    QApplication::processEvents();
+    HoverMiddle(*view);
+    const QPoint middle = view->viewport()->rect().center();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, middle);
+    EXPECT_EQ(frame.Tools().CurrentToolId(), tool_id::kPaint);
+    EXPECT_FALSE(frame.Action(tool_id::kPick)->isChecked());
+    EXPECT_TRUE(frame.Action(tool_id::kPaint)->isChecked());
+}
+
+TEST_F(MainWindow, ACancelledExitLeavesEveryEditToBeAskedAbout) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    ASSERT_NE(NewImage(frame), nullptr);
+    ASSERT_NE(NewImage(frame), nullptr);
+    ASSERT_EQ(frame.MdiArea()->subWindowList().size(), 2);
+
+    ui.answers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(ui.answers.empty());
+    EXPECT_EQ(frame.MdiArea()->subWindowList().size(), 2);
+    for (QMdiSubWindow* w : frame.MdiArea()->subWindowList())
+        EXPECT_TRUE(dynamic_cast<CBitmapEditViewFrame*>(w)->Document().changed);
+
+    // The picture the user said No to is asked about again when its window closes.
+    ui.answers = {Answer::No, Answer::No};
+    for (QMdiSubWindow* w : frame.MdiArea()->subWindowList()) w->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(ui.answers.empty()) << "a changed picture closed without asking";
+}
+
+TEST_F(MainWindow, ANewWindowStartsWithTheSinglePixelBrushAndItsCheckMarks) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    frame.Tools().preferences.animatedBrush = 0;
+    frame.Tools().brush.shapeChoice = 1036;  // "Diam 25", left by an earlier picture
+    frame.Tools().brush.kind = BrushKind::Shape;
+    CBitmapEditView* view = NewImage(frame, 1);  // 16 colours
+    ASSERT_NE(view, nullptr);
+    view->setFocus();
+    QApplication::setActiveWindow(&frame);
+    QTest::qWait(60);  // a few of the view's ticks
+    EXPECT_EQ(frame.Tools().brush.kind, BrushKind::SinglePixel);
+    EXPECT_EQ(frame.Tools().brush.Current(false).width, 1);
+    EXPECT_FALSE(frame.Action(cmd::kAnimatedBrushes)->isChecked());
+}
+
+TEST_F(MainWindow, MenusReadAsMenusAndTheTitleSaysQuillorOnce) {
+    CMainFrame frame(ui, settings);
+    QAction* paint = frame.Action(tool_id::kPaint);
+    EXPECT_EQ(paint->text(), "&Paint");
+    EXPECT_EQ(paint->toolTip(), "Left Click - Paint / Right Click - Brush Shape");
+    EXPECT_TRUE(frame.Action(cmd::kSave)->shortcuts().contains(QKeySequence("Ctrl+S")));
+    EXPECT_TRUE(frame.Action(cmd::kSave)->shortcuts().contains(QKeySequence("S")));
+    EXPECT_EQ(frame.windowTitle(), "Quillor");
+    EXPECT_TRUE(QApplication::applicationDisplayName().isEmpty() ||
+                QApplication::applicationDisplayName() == QApplication::applicationName());
 }
 
 }  // namespace

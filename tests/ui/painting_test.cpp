@@ -94,6 +94,21 @@ TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
     EXPECT_TRUE(doc.changed);
 }
 
+TEST_F(Painting, TheStatusReadsThePictureUnderTheBrushPreview) {
+    doc.FindFrame(0)->image->Line(20)[30] = 7;  // the pixel the pointer will rest on
+    doc.foregroundIndex = 1;
+    tools.brush.ChooseShape(1039, tools.Target(), env.ui);  // a 3 x 3 brush
+    QString status;
+    QObject::connect(view.get(), &CBitmapEditView::statusTextChanged,
+                     [&status](const QString& text) { status = text; });
+    QMouseEvent move(QEvent::MouseMove, QPointF(At({30, 20})),
+                     view->viewport()->mapToGlobal(QPointF(At({30, 20}))), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    ASSERT_EQ(Index(30, 20), 1) << "the preview should lie over the pixel";
+    EXPECT_NE(status.indexOf("Colour: #7 ("), -1) << status.toStdString();
+}
+
 TEST_F(Painting, ThePreviewFollowsThePointerAndNeverStays) {
     doc.foregroundIndex = 2;
     tools.RebuildBrush();

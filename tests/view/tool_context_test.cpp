@@ -10,6 +10,7 @@
 #include "document/anim_doc.h"
 #include "support/fake_document_environment.h"
 #include "support/test_images.h"
+#include "view/tools/band_tools.h"
 #include "view/tools/paint_tool.h"
 #include "view/undo_store.h"
 
@@ -237,6 +238,97 @@ TEST_F(Tools, MagnifyHandleAndTemporaryTools) {
     tools.Move(CapturedButton::Left, {0, 0});
     EXPECT_EQ(view.placement.originX, -10);
     EXPECT_EQ(view.placement.originY, -20);
+}
+
+TEST_F(Tools, EveryChangeOfToolIsToldWhoeverMakesIt) {
+    Open(8);
+    int told = 0;
+    tools.toolChanged = [&] { ++told; };
+    tools.SelectTool(tool_id::kPick);
+    EXPECT_EQ(told, 1);
+    Stroke(kLeft, {{3, 3}});  // the pick hands back to the paint tool by itself
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+    EXPECT_EQ(told, 2);
+
+    // A command's temporary tool leaves the user's tool shown on the bar.
+    tools.SelectTool(tool_id::kLine);
+    tools.SetTool(std::make_unique<CustomBrushSizingTool>(tools, BrushKind::CustomSquare));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kCustomBrushSizing);
+    EXPECT_EQ(tools.ButtonToolId(), tool_id::kLine);
+    told = 0;
+    Stroke(kLeft, {{2, 2}, {5, 5}});  // sizing ends by handing over to the paint tool
+    EXPECT_EQ(tools.ButtonToolId(), tool_id::kPaint);
+    EXPECT_GE(told, 1);
+}
+
+TEST_F(Tools, PalettePicturesAndTrueColourPicturesKeepTheirOwnBrushShape) {
+    Open(8);
+    AnimFrame* palette = doc.FindFrame(0);
+    testing::FakeDocumentEnvironment env2;
+    CAnimDoc photo{env2};
+    AnimFrame* deep = photo.AddFrames(1);
+    deep->image->CreateBlank(24, 40, 30);
+    deep->colourMode = ColourMode::TrueColour;
+    deep->TakeSizeFromImage();
+    FakeView photoView{photo};
+    auto activate = [&](EditViewPort& v, CAnimDoc& d, AnimFrame* f) {
+        tools.activeView = &v;
+        tools.document = &d;
+        tools.currentImage = f;
+        tools.Activated();
+    };
+    tools.brush.ChooseShape(1036, tools.Target(), env.ui);  // "Diam 25" on the palette picture
+    ASSERT_EQ(tools.brush.shapeChoice, 1036);
+    activate(photoView, photo, deep);
+    EXPECT_EQ(tools.brush.shapeChoice, kSinglePixelShape);
+    EXPECT_EQ(tools.brush.kind, BrushKind::SinglePixel);
+    EXPECT_EQ(tools.brush.Current(true).width, 1);
+    tools.brush.ChooseShape(1039, tools.Target(), env.ui);
+    activate(view, doc, palette);
+    EXPECT_EQ(tools.brush.shapeChoice, 1036);
+    EXPECT_EQ(tools.brush.kind, BrushKind::Shape);
+    EXPECT_EQ(tools.brush.Current(false).width, 25);
+    activate(photoView, photo, deep);
+    EXPECT_EQ(tools.brush.shapeChoice, 1039);
+    // Another palette picture keeps the palette choice: no swap without a change of depth.
+    activate(view, doc, palette);
+    activate(view, doc, palette);
+    EXPECT_EQ(tools.brush.shapeChoice, 1036);
+}
+
+TEST_F(Tools, ANewViewStartsWithTheSinglePixelUnlessABrushWasGrabbed) {
+    Open(8);
+    tools.brush.ChooseShape(1036, tools.Target(), env.ui);
+    int told = 0;
+    tools.toolChanged = [&] { ++told; };
+    tools.FirstTick();
+    EXPECT_EQ(tools.brush.kind, BrushKind::SinglePixel);
+    EXPECT_EQ(tools.brush.Current(false).width, 1);
+    EXPECT_EQ(told, 1);  // the menus' check marks follow
+
+    tools.brush.kind = BrushKind::Grabbed;
+    tools.FirstTick();
+    EXPECT_EQ(tools.brush.kind, BrushKind::Grabbed);
+}
+
+TEST_F(Tools, TheColourUnderThePreviewIsThePicturesOwn) {
+    Open(24);
+    COXDIB& image = *doc.FindFrame(0)->image;
+    image.Line(10)[3 * 10 + 0] = 30;  // blue
+    image.Line(10)[3 * 10 + 1] = 20;
+    image.Line(10)[3 * 10 + 2] = 10;  // red
+    doc.foregroundIndex = 1;          // black
+    tools.brush.ChooseShape(1039, tools.Target(), env.ui);
+    tools.Move(CapturedButton::None, {10, 10});
+    ASSERT_EQ(image.Line(10)[30], 0);  // the preview lies over the pixel
+    const PointerColour under = tools.FrameColourAt(image, {10, 10});
+    EXPECT_FALSE(under.palette);
+    EXPECT_EQ(under.colour, MakeColour(10, 20, 30));
+    // Off the preview the picture is read as it is.
+    image.Line(20)[3 * 20 + 2] = 99;
+    EXPECT_EQ(RedOf(tools.FrameColourAt(image, {20, 20}).colour), 99);
+    tools.RemovePreview();
+    EXPECT_EQ(tools.FrameColourAt(image, {10, 10}).colour, MakeColour(10, 20, 30));
 }
 
 TEST_F(Tools, ThePreviewComesOutLeavingThePictureAsItWas) {

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/app_commands.h"
+#include "app/display_check.h"
 #include "app/ui/action_icons.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/resources.h"
@@ -14,18 +18,48 @@
 #include "view/ui/tool_dialogs.h"
 #include "platform/settings_store.h"
 #include "platform/ui/qt_interaction.h"
+#include "platform/ui/title_room.h"
 
 namespace quillor {
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+QStringList startUpWarnings;
+
+// While the application object connects to the display, Qt's warnings and its fatal
+// message are about that display (named, but unreachable or refusing us). They are held
+// back, and a fatal one becomes our own message instead of an abort with a core dump.
+void DuringStartUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        startUpWarnings << text;
+        if (qtHandler) qtHandler(type, context, text);
+        return;
+    }
+    QString reason = text.section('\n', 0, 0).trimmed();
+    for (const QString& warning : startUpWarnings)
+        if (warning.contains("display", Qt::CaseInsensitive)) reason = warning.trimmed();
+    while (reason.endsWith('.')) reason.chop(1);
+    std::fputs(NoDisplayMessage(reason.isEmpty() ? "it cannot be opened" : FromQString(reason)).c_str(),
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(2);
+}
+
+}  // namespace
+
 int RunGui(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(DuringStartUp);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName("quillor");
-    QApplication::setApplicationDisplayName("Quillor");
     QApplication::setOrganizationName("quillor");
     QApplication::setDesktopFileName("quillor");
     InitQuillorResources();
     SetUpIconTheme();
     QApplication::setWindowIcon(QIcon(":/icons/quillor.svg"));
+    TitleRoom titleRoom;
+    app.installEventFilter(&titleRoom);
 
     SettingsStore settings(SettingsStore::DefaultPath());
     QtInteraction ui;

@@ -61,6 +61,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
     };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
     tools_.ui = &ui_;
+    tools_.toolChanged = [this] { UpdateToolStates(); };
 
     CreateActions();
     CreateStatusBar();
@@ -97,7 +98,8 @@ void CMainFrame::CreateActions() {
         if (info.kind == CommandKind::Tool) tools->addAction(action);
         const QString tip = ToQString(info.statusTip);
         action->setStatusTip(tip);
-        action->setToolTip(QString(ToQString(info.menuText)).remove('&'));
+        action->setToolTip(info.toolTip.empty() ? QString(ToQString(info.menuText)).remove('&')
+                                                 : ToQString(info.toolTip));
         connect(action, &QAction::triggered, this, [this, id = info.id] { Run(id); });
         actions_[info.id] = action;
     }
@@ -208,7 +210,17 @@ void CMainFrame::CreateStatusBar() {
     });
 }
 
-QString CMainFrame::StatusMessage() const { return message_->text(); }
+QString CMainFrame::StatusMessage() const {
+    const QString tip = statusBar()->currentMessage();
+    return tip.isEmpty() ? message_->text() : tip;
+}
+
+void CMainFrame::ShowViewStatus(const QString& text) {
+    // A menu or toolbar tip can outlive its menu (a command that opens a dialog, say);
+    // once the pointer is over a picture again, the picture's text is what counts.
+    statusBar()->clearMessage();
+    message_->setText(text);
+}
 
 void CMainFrame::RestoreSettings() {
     WindowPlacement placement;
@@ -283,7 +295,7 @@ CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) 
     frame->View()->SetToolDispatch(&tools_);
     connect(frame->View(), &CBitmapEditView::colourPicked, this, [this] { tools_.RebuildBrush(); });
     mdi_->addSubWindow(frame);
-    connect(frame, &CBitmapEditViewFrame::statusTextChanged, message_, &QLabel::setText);
+    connect(frame, &CBitmapEditViewFrame::statusTextChanged, this, &CMainFrame::ShowViewStatus);
     connect(frame, &QObject::destroyed, this, [this] {
         message_->setText("Ready");
         UpdateCommandStates();
@@ -444,7 +456,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     for (QMdiSubWindow* w : mdi_->subWindowList()) {
         auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w);
         if (!frame || !asked.insert(&frame->Document()).second) continue;
-        if (!frame->Document().SaveModified()) {
+        if (!frame->Document().SaveModified(false)) {
             closing_ = false;
             event->ignore();
             return;

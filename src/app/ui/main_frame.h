@@ -45,6 +45,7 @@ public:
     CBitmapEditView* ActiveView() const;
     CBitmapEditViewFrame* ActiveFrame() const;
     QMdiArea* MdiArea() const { return mdi_; }
+    // What the status bar's message pane shows now.
     QString StatusMessage() const;
     GuiEnvironment& Environment() { return environment_; }
     ToolContext& Tools() { return tools_; }
@@ -62,6 +63,7 @@ private:
     void RestoreSettings();
     void SaveSettings();
     void UpdateCommandStates();
+    void ShowViewStatus(const QString& text);
     void RebuildRecentFilesMenu();
     CBitmapEditViewFrame* AddWindow(std::shared_ptr<CAnimDoc> document);
     void Run(int commandId);

@@ -37,7 +37,7 @@ void CMainFrame::UpdateToolStates() {
     const bool hasView = ActiveView() != nullptr;
     for (int id : kPictureCommands)
         if (QAction* a = Action(id)) a->setEnabled(hasView);
-    const int current = tools_.CurrentToolId();
+    const int current = tools_.ButtonToolId();
     for (int id = tool_id::kPaint; id <= tool_id::kRedo; ++id) {
         QAction* a = Action(id);
         if (a && a->isCheckable() && id != tool_id::kSymmetry && id != tool_id::kScrollPush)

@@ -23,12 +23,21 @@ void ToolGridBar::AddAction(QAction* action) {
     button->setDefaultAction(action);
     button->setAutoRaise(true);
     button->setIconSize(iconSize());
+    // The bar's own menu of toolbars must not answer a right click on a tool: that click
+    // opens the tool's settings.
+    button->setContextMenuPolicy(Qt::PreventContextMenu);
     button->installEventFilter(this);
     buttons_.push_back(button);
     Relayout();
 }
 
 bool ToolGridBar::eventFilter(QObject* watched, QEvent* event) {
+    // X11 sends a context-menu event with every right press; left to travel up, it
+    // reaches the main window, which shows its toolbar menu over the settings dialog.
+    if (event->type() == QEvent::ContextMenu && qobject_cast<QToolButton*>(watched)) {
+        event->accept();
+        return true;
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if ((press || release) && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {

@@ -390,8 +390,9 @@ void CBitmapEditView::OnTick() {
         if (!notKeptShown_) {
             notKeptShown_ = true;
             timer_.stop();
-            document_.Environment().Ui().ShowMessage("File not loaded.", "Load Aborted",
-                                                     MessageIcon::Exclamation);
+            if (!document_.openFailureTold)
+                document_.Environment().Ui().ShowMessage("File not loaded.", "Load Aborted",
+                                                         MessageIcon::Exclamation);
             emit notKept(this);
         }
         return;
@@ -404,6 +405,10 @@ void CBitmapEditView::OnTick() {
     if (!InClient(pointer)) ShowReady();
     UpdateCursor();
     if (CurrentImage() == nullptr) return;
+    if (!ticked_) {
+        ticked_ = true;
+        dispatch_->FirstTick();
+    }
     dispatch_->TimerTick(WindowToPicture(pointer, CurrentPlacement()));
 }
 

@@ -173,6 +173,7 @@ private:
     bool statusRefreshPending_ = false;
     bool active_ = false;
     bool notKeptShown_ = false;
+    bool ticked_ = false;
     bool syncingScrollBars_ = false;
     int wheelRemainder_ = 0;
     int shownCursor_ = 0;

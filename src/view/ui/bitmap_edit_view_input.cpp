@@ -162,7 +162,7 @@ void CBitmapEditView::RefreshStatus(IntPoint window) {
     const IntPoint at = report.pointer;
     // Beside the picture the last colour under the pointer stays on show.
     if (at.x >= 0 && at.y >= 0 && at.x < report.picture.width && at.y < report.picture.height)
-        lastColour_ = ColourAt(*image, at);
+        lastColour_ = dispatch_->FrameColourAt(*image, at);
     report.colour = lastColour_;
     if (leftCaptured_ || rightCaptured_) report.pressPoint = pressPoint_;
     report.extras = dispatch_->Extras();

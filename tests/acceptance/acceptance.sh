@@ -1,0 +1,260 @@
+#!/usr/bin/env bash
+# Drives the real quillor program on a real X display, as a user would: Xvfb with the
+# openbox window manager, the mouse and keys from xdotool, screenshots from ImageMagick.
+# Windows are found by their titles and buttons by their place in the main window. Any
+# surprise fails the run with the step's name and a screenshot of the whole screen.
+#
+#   tests/acceptance/acceptance.sh [path/to/quillor]
+#
+# QUILLOR_ACCEPTANCE_KEEP=1 keeps the scratch folder (config, log, screenshots) on success.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+quillor=$(cd "$(dirname "${1:-$root/build/quillor}")" && pwd)/$(basename "${1:-$root/build/quillor}")
+[ -x "$quillor" ] || { echo "acceptance: no program at $quillor" >&2; exit 1; }
+
+"$root/scripts/setup.sh" xvfb openbox xdotool imagemagick x11-utils >&2
+
+work=$(mktemp -d /tmp/quillor-acceptance.XXXXXX)
+step="starting"
+pids=()
+quillor_pid=""
+
+cleanup() {
+    local status=$?
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    if [ "$status" -eq 0 ] && [ -z "${QUILLOR_ACCEPTANCE_KEEP:-}" ]; then rm -rf "$work"; fi
+}
+trap cleanup EXIT
+
+fail() {
+    local shot="$work/failure.png"
+    import -window root "$shot" 2>/dev/null || shot="(no screenshot could be taken)"
+    echo "acceptance: FAILED at step '$step': $*" >&2
+    echo "acceptance: screenshot: $shot" >&2
+    [ -s "$work/quillor.log" ] && { echo "acceptance: the program said:" >&2; sed 's/^/  /' "$work/quillor.log" >&2; }
+    exit 1
+}
+
+begin() {
+    step=$1
+    echo "acceptance: $step"
+}
+
+# --- The display ----------------------------------------------------------------------------
+
+display=""
+for n in $(seq 90 130); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || fail "no free display number"
+export DISPLAY=$display
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "openbox did not start"
+
+# --- Helpers ----------------------------------------------------------------------------------
+
+# The id of the visible window titled exactly $1, waiting for it to appear.
+wait_window() {
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window titled \"$1\" appeared"
+}
+
+wait_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the window titled \"$1\" did not close"
+}
+
+# "r,g,b" of pixel ($2, $3) of the picture file $1.
+rgb_at() {
+    convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
+}
+
+# A screenshot of the main window, after the program had time to draw.
+main_shot() {
+    sleep 0.4
+    import -window "$main" "$work/$1.png" || fail "no screenshot of the main window"
+    echo "$work/$1.png"
+}
+
+expect_rgb() {  # file x y expected what
+    local got
+    got=$(rgb_at "$1" "$2" "$3")
+    [ "$got" = "$4" ] || fail "$5: pixel ($2, $3) of $(basename "$1") is $got, expected $4"
+}
+
+# An item of the File menu, by its underlined letter.
+file_menu() {
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key "$1"
+}
+
+# Waits for the window titled $1 and gives it the keys that follow.
+answer() {
+    local id
+    id=$(wait_window "$1")
+    xdotool windowactivate --sync "$id" 2>/dev/null || true
+    shift
+    xdotool "$@"
+}
+
+# Screen position of a main-window point.
+click_at() {  # x y button (window coordinates)
+    xdotool mousemove --sync $((main_x + $1)) $((main_y + $2)) click "$3"
+}
+
+# --- The program ----------------------------------------------------------------------------
+
+begin "start the program"
+mkdir -p "$work/config" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+# New pictures are 320 x 200 in 256 colours unless the user picks otherwise.
+printf '[New Document]\nSelected=0\nColours=0\n' >"$work/config/quillor.ini"
+(cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_RUNTIME_DIR="$work/runtime" "$quillor" >"$work/quillor.log" 2>&1) &
+quillor_pid=$!
+pids+=($quillor_pid)
+main=$(wait_window "Quillor")
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+# xdotool counts the window manager's frame into the position; xwininfo does not.
+main_x=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+main_y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+
+begin "make a new 256-colour image"
+xdotool key --clearmodifiers ctrl+n
+wait_window "Select File Type" >/dev/null
+xdotool key Return
+wait_window "New Image" >/dev/null
+xdotool key Return
+wait_gone "New Image"
+shot=$(main_shot new-image)
+# The picture is the one white area that survives wearing away its edges by 5 pixels
+# (the hatching around it is white between black lines 8 pixels apart).
+box=$(convert "$shot" -fill black +opaque white -morphology Erode Square:5 -format '%@' info:)
+[[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no picture found on the screen ($box)"
+[ "${BASH_REMATCH[1]}" = 310 ] && [ "${BASH_REMATCH[2]}" = 190 ] ||
+    fail "the new picture is not 320 x 200 at its own size ($box)"
+pic_x=$((BASH_REMATCH[3] - 5))
+pic_y=$((BASH_REMATCH[4] - 5))
+
+# The "Tools" bar: two buttons to a row, the paint tool shown pressed at the start. Its
+# pressed frame gives the grid's first cell.
+column=$(convert "$shot" -crop 1x300+20+0 +repage txt:- | grep -m1 '#ABABAB' | sed 's/^0,\([0-9]*\):.*/\1/' || true)
+[ -n "$column" ] || fail "the pressed paint button was not found on the Tools bar"
+row=$(convert "$shot" -crop 80x1+0+$((column + 10)) +repage txt:- | grep -m1 '#ABABAB' | sed 's/^\([0-9]*\),0:.*/\1/' || true)
+[ -n "$row" ] || fail "the pressed paint button's left edge was not found"
+tool_x0=$((row + 16))
+tool_y0=$((column + 15))
+# Buttons in the bar's order: paint, pick, line, curve, square, filled square, circle,
+# filled circle, fill, spray, ...
+tool_button() {  # index -> "x y" in window coordinates
+    echo "$((tool_x0 + 33 * ($1 % 2))) $((tool_y0 + 32 * ($1 / 2)))"
+}
+paint_button=$(tool_button 0)
+pick_button=$(tool_button 1)
+spray_button=$(tool_button 9)
+
+begin "right-click the Spray button for its options"
+# shellcheck disable=SC2086
+click_at $spray_button 3
+answer "Spray Paint Options" key Escape
+wait_gone "Spray Paint Options"
+
+begin "paint a stroke"
+# shellcheck disable=SC2086
+click_at $paint_button 1
+xdotool mousemove --sync $((main_x + pic_x + 40)) $((main_y + pic_y + 50))
+xdotool mousemove --sync $((main_x + pic_x + 41)) $((main_y + pic_y + 50))
+xdotool mousedown 1
+for x in $(seq 50 10 200); do xdotool mousemove --sync $((main_x + pic_x + x)) $((main_y + pic_y + 50)); done
+xdotool mouseup 1
+# Away from the picture, so that no brush preview stands in for it.
+xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
+shot=$(main_shot stroke)
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 50)) "0,0,0" "the stroke"
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "beside the stroke"
+
+begin "pick a colour from the stroke as the background, then clear"
+# shellcheck disable=SC2086
+click_at $pick_button 1
+xdotool mousemove --sync $((main_x + pic_x + 99)) $((main_y + pic_y + 50))
+xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 50)) click 3
+# The brush is rebuilt in the new colours; with both black it warns, once per run.
+answer "Colour Clash" key Return
+wait_gone "Colour Clash"
+# The pick hands back to the paint tool, and the bar shows it.
+shot=$(main_shot picked)
+pressed_frame() {  # screenshot, button "x y": true when the button shows its pressed frame
+    # shellcheck disable=SC2086
+    set -- "$1" $2
+    [ "$(rgb_at "$1" $(($2 - 16)) "$3")" = "171,171,171" ]
+}
+pressed_frame "$shot" "$paint_button" || fail "the paint button is not shown pressed after the pick"
+pressed_frame "$shot" "$pick_button" && fail "the pick button still shows pressed after the pick"
+xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 100))
+xdotool key Delete
+xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
+shot=$(main_shot cleared)
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "0,0,0" "cleared with the picked colour"
+
+begin "undo and redo"
+xdotool key ctrl+z
+shot=$(main_shot undone)
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after undo"
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 50)) "0,0,0" "the stroke after undo"
+xdotool key ctrl+y
+shot=$(main_shot redone)
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "0,0,0" "after redo"
+xdotool key ctrl+z
+shot=$(main_shot undone-again)
+expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after the second undo"
+
+begin "save as PNG"
+file_menu a
+answer "Bitmap Save As" key ctrl+a
+xdotool type --delay 5 "$work/saved.png"
+xdotool key Return
+answer "PNG Save Settings" key Return
+wait_gone "PNG Save Settings"
+for _ in $(seq 50); do [ -s "$work/saved.png" ] && break; sleep 0.1; done
+[ -s "$work/saved.png" ] || fail "no file $work/saved.png was written"
+[ "$(identify -format '%wx%h' "$work/saved.png")" = 320x200 ] || fail "the saved picture is not 320 x 200"
+expect_rgb "$work/saved.png" 100 50 "0,0,0" "the saved stroke"
+# Pressed at x 41 and released at 200: a stroke leaves out the point it ends on.
+expect_rgb "$work/saved.png" 41 50 "0,0,0" "the stroke's first pixel"
+expect_rgb "$work/saved.png" 199 50 "0,0,0" "the stroke's last pixel"
+expect_rgb "$work/saved.png" 40 50 "255,255,255" "before the stroke"
+expect_rgb "$work/saved.png" 100 51 "255,255,255" "below the stroke"
+expect_rgb "$work/saved.png" 100 100 "255,255,255" "the saved background"
+
+begin "change the picture and quit, answering the save question"
+xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
+xdotool mousemove --sync $((main_x + pic_x + 61)) $((main_y + pic_y + 150)) click 1
+saved=$(md5sum <"$work/saved.png")
+file_menu x
+answer "Unsaved Changes" key alt+n
+for _ in $(seq 100); do kill -0 "$quillor_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$quillor_pid" 2>/dev/null && fail "the program did not end after No"
+status=0
+wait "$quillor_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+[ "$(md5sum <"$work/saved.png")" = "$saved" ] || fail "answering No changed the saved file"
+grep -qi '^\[Last Window Size\]' "$work/config/quillor.ini" || fail "the settings were not written at exit"
+
+echo "acceptance: all steps passed"
