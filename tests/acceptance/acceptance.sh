@@ -247,6 +247,12 @@ begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
 xdotool mousemove --sync $((main_x + pic_x + 61)) $((main_y + pic_y + 150)) click 1
 saved=$(md5sum <"$work/saved.png")
+# Ctrl+F4 asks before the window goes; Cancel keeps it.
+xdotool key ctrl+F4
+answer "Unsaved Changes" key Escape
+wait_gone "Unsaved Changes"
+shot=$(main_shot kept)
+expect_rgb "$shot" $((pic_x + 61)) $((pic_y + 150)) "0,0,0" "the dot painted before Cancel"
 file_menu x
 answer "Unsaved Changes" key alt+n
 for _ in $(seq 100); do kill -0 "$quillor_pid" 2>/dev/null || break; sleep 0.1; done

@@ -346,6 +346,23 @@ TEST_F(MainWindow, ANewWindowStartsWithTheSinglePixelBrushAndItsCheckMarks) {
     EXPECT_FALSE(frame.Action(cmd::kAnimatedBrushes)->isChecked());
 }
 
+TEST_F(MainWindow, CtrlF4ClosesThePictureWindow) {
+    CMainFrame frame(ui, settings);
+    frame.show();
+    CBitmapEditView* view = NewImage(frame);
+    ASSERT_NE(view, nullptr);
+    frame.activateWindow();
+    QApplication::setActiveWindow(&frame);
+    view->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(view->hasFocus());
+    ui.answers = {Answer::No};
+    QTest::keyClick(view, Qt::Key_F4, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(ui.answers.empty());
+}
+
 TEST_F(MainWindow, MenusReadAsMenusAndTheTitleSaysQuillorOnce) {
     CMainFrame frame(ui, settings);
     QAction* paint = frame.Action(tool_id::kPaint);

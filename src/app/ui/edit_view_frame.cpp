@@ -1,6 +1,8 @@
 #include "app/ui/edit_view_frame.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMdiArea>
 
 #include "platform/ui/qt_interaction.h"
@@ -12,6 +14,10 @@ CBitmapEditViewFrame::CBitmapEditViewFrame(std::shared_ptr<CAnimDoc> document, T
                                            QWidget* parent)
     : QMdiSubWindow(parent), document_(std::move(document)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window menu's "Close" carries the same key as this window's own system menu;
+    // two actions on one key make Qt run neither.
+    if (QMenu* system = systemMenu())
+        for (QAction* action : system->actions()) action->setShortcuts({});
     view_ = new CBitmapEditView(*document_, tools, this);
     setWidget(view_);
     setWindowTitle(ToQString(document_->Title()));

@@ -153,13 +153,20 @@ void CMainFrame::CreateMenus() {
     brush->addActions({Action(cmd::kAnimatedBrushes), Action(cmd::kAntiAlias),
                        Action(cmd::kRotationGuideOnly), Action(cmd::kBilinearResize)});
 
+    // The commands stay in the menu from the start, so that their keys work before the
+    // menu was ever opened; only the list of windows is made as the menu opens.
     QMenu* window = menuBar()->addMenu("&Window");
-    connect(window, &QMenu::aboutToShow, this, [this, window] {
-        window->clear();
-        window->addActions({Action(cmd::kNewWindow), Action(cmd::kCascade), Action(cmd::kTile),
-                            Action(cmd::kCloseWindow)});
+    window->addActions({Action(cmd::kNewWindow), Action(cmd::kCascade), Action(cmd::kTile),
+                        Action(cmd::kCloseWindow)});
+    QAction* listStart = window->addSeparator();
+    connect(window, &QMenu::aboutToShow, this, [this, window, listStart] {
+        const QList<QAction*> items = window->actions();
+        for (qsizetype i = items.indexOf(listStart) + 1; i < items.size(); ++i) {
+            window->removeAction(items[i]);
+            items[i]->deleteLater();
+        }
         const auto windows = mdi_->subWindowList();
-        if (!windows.isEmpty()) window->addSeparator();
+        listStart->setVisible(!windows.isEmpty());
         for (int i = 0; i < windows.size(); ++i) {
             QMdiSubWindow* w = windows[i];
             QAction* a = window->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(w->windowTitle()));
