@@ -92,6 +92,18 @@ main_shot() {
     echo "$work/$1.png"
 }
 
+# A screenshot of the main window once its pixel ($2, $3) shows $4 (the program may still
+# be drawing), or after five seconds whatever it shows then.
+shot_when() {
+    local path="$work/$1.png"
+    for _ in $(seq 25); do
+        import -window "$main" "$path" 2>/dev/null && [ "$(rgb_at "$path" "$2" "$3")" = "$4" ] && break
+        sleep 0.2
+    done
+    [ -s "$path" ] || fail "no screenshot of the main window"
+    echo "$path"
+}
+
 expect_rgb() {  # file x y expected what
     local got
     got=$(rgb_at "$1" "$2" "$3")
@@ -143,10 +155,13 @@ xdotool key Return
 wait_window "New Image" >/dev/null
 xdotool key Return
 wait_gone "New Image"
-shot=$(main_shot new-image)
 # The picture is the one white area that survives wearing away its edges by 5 pixels
 # (the hatching around it is white between black lines 8 pixels apart).
-box=$(convert "$shot" -fill black +opaque white -morphology Erode Square:5 -format '%@' info:)
+for _ in $(seq 25); do
+    shot=$(main_shot new-image)
+    box=$(convert "$shot" -fill black +opaque white -morphology Erode Square:5 -format '%@' info:)
+    [[ $box == 310x190+* ]] && break
+done
 [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "no picture found on the screen ($box)"
 [ "${BASH_REMATCH[1]}" = 310 ] && [ "${BASH_REMATCH[2]}" = 190 ] ||
     fail "the new picture is not 320 x 200 at its own size ($box)"
@@ -186,7 +201,7 @@ for x in $(seq 50 10 200); do xdotool mousemove --sync $((main_x + pic_x + x)) $
 xdotool mouseup 1
 # Away from the picture, so that no brush preview stands in for it.
 xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
-shot=$(main_shot stroke)
+shot=$(shot_when stroke "$((pic_x + 100))" "$((pic_y + 50))" 0,0,0)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 50)) "0,0,0" "the stroke"
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "beside the stroke"
 
@@ -199,7 +214,9 @@ xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 50)) clic
 answer "Colour Clash" key Return
 wait_gone "Colour Clash"
 # The pick hands back to the paint tool, and the bar shows it.
-shot=$(main_shot picked)
+# shellcheck disable=SC2086
+set -- $paint_button
+shot=$(shot_when picked $(($1 - 16)) "$2" 171,171,171)
 pressed_frame() {  # screenshot, button "x y": true when the button shows its pressed frame
     # shellcheck disable=SC2086
     set -- "$1" $2
@@ -210,19 +227,19 @@ pressed_frame "$shot" "$pick_button" && fail "the pick button still shows presse
 xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 100))
 xdotool key Delete
 xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
-shot=$(main_shot cleared)
+shot=$(shot_when cleared "$((pic_x + 100))" "$((pic_y + 100))" 0,0,0)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "0,0,0" "cleared with the picked colour"
 
 begin "undo and redo"
 xdotool key ctrl+z
-shot=$(main_shot undone)
+shot=$(shot_when undone "$((pic_x + 100))" "$((pic_y + 100))" 255,255,255)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after undo"
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 50)) "0,0,0" "the stroke after undo"
 xdotool key ctrl+y
-shot=$(main_shot redone)
+shot=$(shot_when redone "$((pic_x + 100))" "$((pic_y + 100))" 0,0,0)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "0,0,0" "after redo"
 xdotool key ctrl+z
-shot=$(main_shot undone-again)
+shot=$(shot_when undone-again "$((pic_x + 100))" "$((pic_y + 100))" 255,255,255)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after the second undo"
 
 begin "save as PNG"
@@ -251,7 +268,7 @@ saved=$(md5sum <"$work/saved.png")
 xdotool key ctrl+F4
 answer "Unsaved Changes" key Escape
 wait_gone "Unsaved Changes"
-shot=$(main_shot kept)
+shot=$(shot_when kept "$((pic_x + 61))" "$((pic_y + 150))" 0,0,0)
 expect_rgb "$shot" $((pic_x + 61)) $((pic_y + 150)) "0,0,0" "the dot painted before Cancel"
 file_menu x
 answer "Unsaved Changes" key alt+n
