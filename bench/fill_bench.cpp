@@ -21,7 +21,7 @@
 #include "core/byte_reader.h"
 #include "core/coxdib.h"
 #include "platform/file_io.h"
-#include "view/flood_fill.h"
+#include "paint/flood_fill.h"
 
 namespace {
 

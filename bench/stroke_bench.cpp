@@ -17,9 +17,9 @@
 #include "bench_timing.h"
 #include "core/coxdib.h"
 #include "document/anim_doc.h"
-#include "view/paint_brush.h"
-#include "view/tool_context.h"
-#include "view/undo_store.h"
+#include "brush/paint_brush.h"
+#include "tools/tool_context.h"
+#include "document/undo_store.h"
 
 namespace quillor {
 namespace {
@@ -57,7 +57,7 @@ public:
     void Redraw() override {}
     Placement GetPlacement() const override { return {1.0, 0, 0}; }
     void SetPlacement(const Placement&) override {}
-    void ZoomInAt(IntPoint, const std::optional<DraggedRect>&) override {}
+    void ZoomInAt(IntPoint, const std::optional<IntRect>&) override {}
     void ZoomOutAt(IntPoint) override {}
     IntPoint PointerInWindow() const override { return {}; }
     bool PointerHasEntered() const override { return true; }

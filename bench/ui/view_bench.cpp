@@ -20,7 +20,7 @@
 #include "core/dib_render.h"
 #include "document/anim_doc.h"
 #include "platform/settings_store.h"
-#include "view/tool_context.h"
+#include "tools/tool_context.h"
 #include "view/ui/bitmap_edit_view.h"
 
 namespace quillor {

@@ -68,7 +68,7 @@ void CopyLine8(const std::uint8_t* source, std::size_t n,
 
 }  // namespace
 
-RenderRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
+IntRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
                      std::uint32_t* destination, int width, int height, std::ptrdiff_t stride) {
     if (image.IsEmpty() || destination == nullptr || width <= 0 || height <= 0) return {};
     const unsigned bits = image.GetBitCount();
@@ -129,11 +129,11 @@ RenderRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
 }
 
 void FillHatchOutside(std::uint32_t* destination, int width, int height, std::ptrdiff_t stride,
-                      const RenderRect& keep, int phaseX, int phaseY) {
+                      const IntRect& keep, int phaseX, int phaseY) {
     if (destination == nullptr || width <= 0 || height <= 0) return;
     const int keepLeft = std::clamp(keep.left, 0, width),
               keepRight = std::clamp(keep.right, keepLeft, width);
-    const bool keepsRows = !keep.IsEmpty();
+    const bool keepsRows = !keep.Empty();
     for (int y = 0; y < height; ++y) {
         std::uint32_t* out = destination + y * stride;
         const bool rowKept = keepsRows && y >= keep.top && y < keep.bottom;

@@ -5,19 +5,11 @@
 #include <cstdint>
 
 #include "core/coxdib.h"
+#include "core/geometry.h"
 
 namespace quillor {
 
 // A rectangle of destination pixels, right and bottom exclusive.
-struct RenderRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    bool operator==(const RenderRect&) const = default;
-};
 
 // Where a picture lies on a destination: picture pixel (0, 0) at (originX, originY), each
 // picture pixel `zoom` destination pixels wide and high.
@@ -26,6 +18,9 @@ struct RenderPlacement {
     int originX = 0;
     int originY = 0;
 };
+// The placement of a picture in a view: where its pixel (0, 0) lies in window pixels and
+// how many window pixels each picture pixel takes.
+using Placement = RenderPlacement;
 
 // The picture column (or row) shown at destination pixel `at`, truncated toward zero. The
 // view maps the pointer with the same sum, so the pixel a tool paints is the one drawn
@@ -46,14 +41,14 @@ constexpr std::uint32_t OpaquePixel(TableWord word) {
 // follows the destination's size whatever the zoom. Pixels the picture does not cover are
 // left untouched; the covered rectangle is returned (empty when nothing is covered, for
 // an empty image, a zoom that is not positive or a depth other than 8 and 24 bits).
-RenderRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
+IntRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
                      std::uint32_t* destination, int width, int height, std::ptrdiff_t stride);
 
 // Fills every destination pixel outside `keep` with black back-diagonal hatching ("/"
 // lines 8 pixels apart) on white. `phaseX` and `phaseY` give the destination's position
 // in its window, so that hatching drawn in pieces lines up.
 void FillHatchOutside(std::uint32_t* destination, int width, int height, std::ptrdiff_t stride,
-                      const RenderRect& keep, int phaseX = 0, int phaseY = 0);
+                      const IntRect& keep, int phaseX = 0, int phaseY = 0);
 
 inline constexpr std::uint32_t kHatchInk = 0xFF000000u;
 inline constexpr std::uint32_t kHatchPaper = 0xFFFFFFFFu;

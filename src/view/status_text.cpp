@@ -13,16 +13,6 @@ std::string Text(long long value) {
 
 }  // namespace
 
-PointerColour ColourAt(const COXDIB& image, IntPoint at) {
-    const std::uint8_t* line = image.Line(at.y);
-    if (image.GetBitCount() == 8) {
-        const std::uint8_t index = line[at.x];
-        return {true, index, TableWordToColour(image.GetTableWord(index))};
-    }
-    const std::uint8_t* pixel = line + std::size_t(at.x) * 3;
-    return {false, 0, MakeColour(pixel[2], pixel[1], pixel[0])};
-}
-
 std::string CoordinateText(int pictureCoordinate, int extent) {
     const long long counted =
         pictureCoordinate >= 0 ? (long long)pictureCoordinate + 1 : pictureCoordinate;

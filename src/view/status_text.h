@@ -6,30 +6,14 @@
 
 #include "core/colour.h"
 #include "core/coxdib.h"
+#include "core/pixel_colour.h"
+#include "tools/status_extras.h"
 #include "view/view_placement.h"
 
 namespace quillor {
 
 inline constexpr char kReadyText[] = "Ready";
 
-// The colour under the pointer: a palette index with its table entry, or a true colour.
-struct PointerColour {
-    bool palette = false;
-    std::uint8_t index = 0;
-    ColourRef colour = 0;
-};
-
-// The colour of picture pixel `at` of an 8- or 24-bit image, which must lie on it.
-PointerColour ColourAt(const COXDIB& image, IntPoint at);
-
-// What the current tool and brush add to the status text.
-struct StatusExtras {
-    enum class BrushNote : std::uint8_t { None, Animated, SingleFrame };
-    // Set while the brush-rotation tool is current: shown instead of the drag extent.
-    std::optional<int> rotationDegrees;
-    // For a grabbed brush: whether the brush of the image's depth has several frames.
-    BrushNote brush = BrushNote::None;
-};
 
 struct StatusReport {
     DibSize picture;

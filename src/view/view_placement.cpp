@@ -72,16 +72,15 @@ ScrollPush ScrollPushFor(IntPoint pointer, ClientSize client) {
     return push;
 }
 
-PageRect FitOnPage(DibSize picture, const PageRect& page) {
-    if (picture.width <= 0 || picture.height <= 0 || page.width <= 0 || page.height <= 0) return {};
+IntRect FitOnPage(DibSize picture, const IntRect& page) {
+    if (picture.width <= 0 || picture.height <= 0 || page.Empty()) return {};
     const double scale =
-        std::min(double(page.width) / picture.width, double(page.height) / picture.height);
-    PageRect fitted;
-    fitted.width = std::clamp(TruncToInt(picture.width * scale), 1, page.width);
-    fitted.height = std::clamp(TruncToInt(picture.height * scale), 1, page.height);
-    fitted.left = page.left + (page.width - fitted.width) / 2;
-    fitted.top = page.top + (page.height - fitted.height) / 2;
-    return fitted;
+        std::min(double(page.Width()) / picture.width, double(page.Height()) / picture.height);
+    const int width = std::clamp(TruncToInt(picture.width * scale), 1, page.Width());
+    const int height = std::clamp(TruncToInt(picture.height * scale), 1, page.Height());
+    const int left = page.left + (page.Width() - width) / 2;
+    const int top = page.top + (page.Height() - height) / 2;
+    return {left, top, left + width, top + height};
 }
 
 }  // namespace quillor

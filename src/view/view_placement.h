@@ -1,16 +1,10 @@
 #pragma once
 
 #include "core/coxdib.h"
+#include "core/geometry.h"
 #include "core/dib_render.h"
 
 namespace quillor {
-
-// A point in picture coordinates (y counted from the top line) or in window pixels.
-struct IntPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const IntPoint&) const = default;
-};
 
 // The size of a view's client area in window pixels.
 struct ClientSize {
@@ -18,9 +12,6 @@ struct ClientSize {
     int height = 0;
 };
 
-// The placement of a picture in a view: where its pixel (0, 0) lies in window pixels and
-// how many window pixels each picture pixel takes.
-using Placement = RenderPlacement;
 
 // One axis of the placement rules: a picture narrower than the client area is centred;
 // otherwise the origin is kept within [client - shown extent, 0] so that no gap shows.
@@ -52,13 +43,6 @@ ScrollPush ScrollPushFor(IntPoint pointer, ClientSize client);
 
 // A printed frame: the largest rectangle of the picture's aspect within the page's
 // printable area, centred on it.
-struct PageRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const PageRect&) const = default;
-};
-PageRect FitOnPage(DibSize picture, const PageRect& page);
+IntRect FitOnPage(DibSize picture, const IntRect& page);
 
 }  // namespace quillor

@@ -60,7 +60,7 @@ double StepZoomOut(double zoom, const MagnifySettings& settings) {
 }
 
 double ZoomInResult(double zoom, const MagnifySettings& settings, DibSize picture,
-                    const std::optional<DraggedRect>& dragged) {
+                    const std::optional<IntRect>& dragged) {
     const int rectWidth = dragged ? std::abs(dragged->right - dragged->left) : 0;
     const int rectHeight = dragged ? std::abs(dragged->bottom - dragged->top) : 0;
     if (rectWidth == 0 || rectHeight == 0) {
@@ -94,7 +94,7 @@ Placement CentredOn(IntPoint centre, double zoom, ClientSize client) {
     return {zoom, axis(centre.x, client.width), axis(centre.y, client.height)};
 }
 
-IntPoint CentreOf(const DraggedRect& rect) {
+IntPoint CentreOf(const IntRect& rect) {
     return {int(std::trunc(rect.left + (rect.right - rect.left) * 0.5)),
             int(std::trunc(rect.top + (rect.bottom - rect.top) * 0.5))};
 }

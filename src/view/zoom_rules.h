@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/coxdib.h"
-#include "view/magnify.h"
+#include "tools/magnify.h"
 #include "view/view_placement.h"
 
 namespace quillor {
@@ -11,15 +11,6 @@ namespace quillor {
 struct MagnifySettings {
     MagnifyType type = MagnifyType::Variable;
     unsigned fixed = 5;  // the factor of MagnifyType::Fixed
-};
-
-// A rectangle dragged with the magnify tool, in picture coordinates (right and bottom
-// exclusive; a drag up or to the left may give them below left and top).
-struct DraggedRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
 };
 
 // The zoom after one step in by the magnify table, before the whole-number and cap rules.
@@ -31,7 +22,7 @@ double StepZoomOut(double zoom, const MagnifySettings& settings);
 // width and height, the larger of picture height / rectangle height and picture width /
 // rectangle width; then whole numbers above 1 and at most kMaxZoom.
 double ZoomInResult(double zoom, const MagnifySettings& settings, DibSize picture,
-                    const std::optional<DraggedRect>& dragged = std::nullopt);
+                    const std::optional<IntRect>& dragged = std::nullopt);
 // The zoom a magnify click out gives: a table step; whole numbers above 1; anything not
 // at least 0 becomes 1.0; and never fewer than kMinShownPixels window pixels across or
 // down. Unzoom passes -1.0, which comes out as exactly 1.0 before that minimum.
@@ -44,7 +35,7 @@ inline constexpr double kUnzoomRequest = -1.0;
 Placement CentredOn(IntPoint centre, double zoom, ClientSize client);
 
 // The centre of a dragged rectangle, the point a zoom to that rectangle centres on.
-IntPoint CentreOf(const DraggedRect& rect);
+IntPoint CentreOf(const IntRect& rect);
 
 // Where the pointer goes after a zoom: the middle of the client area.
 IntPoint ClientCentre(ClientSize client);

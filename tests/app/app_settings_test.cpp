@@ -9,11 +9,11 @@
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "app/display_check.h"
-#include "view/magnify_options_model.h"
-#include "view/spray_options_model.h"
-#include "view/symmetry_options_model.h"
-#include "view/tool_context.h"
-#include "view/tool_preferences.h"
+#include "tools/magnify_options_model.h"
+#include "tools/spray_options_model.h"
+#include "tools/symmetry_options_model.h"
+#include "tools/tool_context.h"
+#include "tools/tool_preferences.h"
 
 namespace quillor {
 namespace {

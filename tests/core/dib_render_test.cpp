@@ -22,7 +22,7 @@ struct Buffer {
     Buffer(int w, int h, int padding = 0)
         : width(w), height(h), stride(w + padding), pixels(std::size_t(stride * h), kUntouched) {}
     std::uint32_t At(int x, int y) const { return pixels[std::size_t(y * stride + x)]; }
-    RenderRect Render(const COXDIB& image, double zoom, int originX, int originY) {
+    IntRect Render(const COXDIB& image, double zoom, int originX, int originY) {
         return RenderDib(image, {zoom, originX, originY}, pixels.data(), width, height, stride);
     }
 };
@@ -32,7 +32,7 @@ struct Buffer {
 void ExpectShowsMappedPixels(const COXDIB& image, double zoom, int originX, int originY, int width,
                              int height) {
     Buffer buffer(width, height, 3);
-    const RenderRect covered = buffer.Render(image, zoom, originX, originY);
+    const IntRect covered = buffer.Render(image, zoom, originX, originY);
     const DibSize size = image.GetSize();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
@@ -56,7 +56,7 @@ TEST(DibRenderTest, OneToOneCopiesBothDepthsAndLeavesTheRestAlone) {
     MakePattern8(palette, 13, 7);
     for (const COXDIB* image : {&trueColour, &palette}) {
         Buffer buffer(20, 12);
-        EXPECT_EQ(buffer.Render(*image, 1.0, 3, 2), (RenderRect{3, 2, 16, 9}));
+        EXPECT_EQ(buffer.Render(*image, 1.0, 3, 2), (IntRect{3, 2, 16, 9}));
         EXPECT_EQ(buffer.At(3, 2), OpaquePixel(ShownColour(*image, 0, 0)));
         EXPECT_EQ(buffer.At(15, 8), OpaquePixel(ShownColour(*image, 12, 6)));
         EXPECT_EQ(buffer.At(2, 2), kUntouched);
@@ -71,7 +71,7 @@ TEST(DibRenderTest, ZoomedInPixelsAreWholeBlocks) {
     COXDIB image;
     MakeGradient24(image, 5, 4);
     Buffer buffer(12, 10);
-    EXPECT_EQ(buffer.Render(image, 2.0, 1, 1), (RenderRect{1, 1, 11, 9}));
+    EXPECT_EQ(buffer.Render(image, 2.0, 1, 1), (IntRect{1, 1, 11, 9}));
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x) {
             EXPECT_EQ(buffer.At(1 + x, 1 + y), OpaquePixel(ShownColour(image, 0, 0)));
@@ -100,7 +100,7 @@ TEST(DibRenderTest, SixteenPixelMinimumShowsTenPixelsInSixteen) {
     COXDIB image;
     MakeGradient24(image, 10, 10);
     Buffer buffer(16, 16);
-    EXPECT_EQ(buffer.Render(image, 1.6, 0, 0), (RenderRect{0, 0, 16, 16}));
+    EXPECT_EQ(buffer.Render(image, 1.6, 0, 0), (IntRect{0, 0, 16, 16}));
     EXPECT_EQ(buffer.At(15, 15), OpaquePixel(ShownColour(image, 9, 9)));
 }
 
@@ -121,13 +121,13 @@ TEST(DibRenderTest, NothingIsDrawnWhenThereIsNothingToShow) {
     ASSERT_TRUE(fourBit.CreateBlank(4, 8, 8));
     MakeGradient24(image, 8, 8);
     Buffer buffer(10, 10);
-    EXPECT_TRUE(buffer.Render(empty, 1.0, 0, 0).IsEmpty());
-    EXPECT_TRUE(buffer.Render(fourBit, 1.0, 0, 0).IsEmpty());
-    EXPECT_TRUE(buffer.Render(image, 0.0, 0, 0).IsEmpty());
-    EXPECT_TRUE(buffer.Render(image, -1.0, 0, 0).IsEmpty());
-    EXPECT_TRUE(buffer.Render(image, 1.0, 10, 0).IsEmpty());  // right of the destination
-    EXPECT_TRUE(buffer.Render(image, 1.0, -8, 0).IsEmpty());  // scrolled past
-    EXPECT_TRUE(buffer.Render(image, 1.0, 0, -2000000000).IsEmpty());
+    EXPECT_TRUE(buffer.Render(empty, 1.0, 0, 0).Empty());
+    EXPECT_TRUE(buffer.Render(fourBit, 1.0, 0, 0).Empty());
+    EXPECT_TRUE(buffer.Render(image, 0.0, 0, 0).Empty());
+    EXPECT_TRUE(buffer.Render(image, -1.0, 0, 0).Empty());
+    EXPECT_TRUE(buffer.Render(image, 1.0, 10, 0).Empty());  // right of the destination
+    EXPECT_TRUE(buffer.Render(image, 1.0, -8, 0).Empty());  // scrolled past
+    EXPECT_TRUE(buffer.Render(image, 1.0, 0, -2000000000).Empty());
     for (std::uint32_t pixel : buffer.pixels) ASSERT_EQ(pixel, kUntouched);
 }
 
@@ -141,7 +141,7 @@ TEST(DibRenderTest, ExtremePlacementsStayInsideThePicture) {
 
 TEST(HatchTest, BackDiagonalLinesOnWhiteAroundTheKeptRectangle) {
     Buffer buffer(16, 12);
-    const RenderRect keep{4, 3, 10, 8};
+    const IntRect keep{4, 3, 10, 8};
     FillHatchOutside(buffer.pixels.data(), buffer.width, buffer.height, buffer.stride, keep);
     for (int y = 0; y < buffer.height; ++y)
         for (int x = 0; x < buffer.width; ++x) {

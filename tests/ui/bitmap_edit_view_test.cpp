@@ -23,10 +23,10 @@
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
-#include "view/tool_context.h"
+#include "tools/tool_context.h"
 #include "view/ui/bitmap_edit_view.h"
 #include "view/ui/dib_qimage.h"
-#include "view/ui/tool_cursors.h"
+#include "tools/ui/tool_cursors.h"
 
 namespace quillor {
 namespace {

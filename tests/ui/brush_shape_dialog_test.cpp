@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "view/brush_shape_model.h"
-#include "view/paint_brush.h"
-#include "view/ui/brush_dialogs.h"
-#include "view/ui/brush_shape_dialog.h"
+#include "brush/brush_shape_model.h"
+#include "brush/paint_brush.h"
+#include "brush/ui/brush_dialogs.h"
+#include "brush/ui/brush_shape_dialog.h"
 
 namespace quillor {
 namespace {

@@ -29,10 +29,10 @@
 #include "platform/ui/qt_interaction.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
-#include "view/tool_ids.h"
+#include "tools/tool_ids.h"
 #include "view/ui/bitmap_edit_view.h"
-#include "view/ui/spray_options_dialog.h"
-#include "view/ui/tool_dialogs.h"
+#include "tools/ui/spray_options_dialog.h"
+#include "tools/ui/tool_dialogs.h"
 
 namespace quillor {
 namespace {

@@ -9,10 +9,10 @@
 #include "document/anim_doc.h"
 #include "support/fake_document_environment.h"
 #include "support/test_images.h"
-#include "view/tool_context.h"
-#include "view/tool_ids.h"
+#include "tools/tool_context.h"
+#include "tools/tool_ids.h"
 #include "view/ui/bitmap_edit_view.h"
-#include "view/undo_store.h"
+#include "document/undo_store.h"
 
 namespace quillor {
 namespace {

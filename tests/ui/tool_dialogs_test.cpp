@@ -8,11 +8,11 @@
 
 #include "ui/support/widget_text.h"
 
-#include "view/ui/magnify_options_dialog.h"
-#include "view/ui/shape_style_dialog.h"
-#include "view/ui/spray_options_dialog.h"
-#include "view/ui/symmetry_options_dialog.h"
-#include "view/ui/tool_dialogs.h"
+#include "tools/ui/magnify_options_dialog.h"
+#include "tools/ui/shape_style_dialog.h"
+#include "tools/ui/spray_options_dialog.h"
+#include "tools/ui/symmetry_options_dialog.h"
+#include "tools/ui/tool_dialogs.h"
 
 namespace quillor {
 namespace {

@@ -77,13 +77,13 @@ TEST(PlacementTest, ScrollPushFollowsThePointerBackToTheEdge) {
 
 TEST(PlacementTest, PrintedFramesFillThePageAtTheirAspectCentred) {
     // Wide picture on a tall page: full width, centred vertically.
-    EXPECT_EQ(FitOnPage({200, 100}, {50, 60, 1000, 1400}), (PageRect{50, 510, 1000, 500}));
+    EXPECT_EQ(FitOnPage({200, 100}, {50, 60, 1050, 1460}), (IntRect{50, 510, 1050, 1010}));
     // Tall picture: full height, centred across.
-    EXPECT_EQ(FitOnPage({10, 40}, {0, 0, 1000, 1000}), (PageRect{375, 0, 250, 1000}));
-    EXPECT_EQ(FitOnPage({1, 1}, {0, 0, 10, 20}), (PageRect{0, 5, 10, 10}));
+    EXPECT_EQ(FitOnPage({10, 40}, {0, 0, 1000, 1000}), (IntRect{375, 0, 625, 1000}));
+    EXPECT_EQ(FitOnPage({1, 1}, {0, 0, 10, 20}), (IntRect{0, 5, 10, 15}));
     // A sliver never vanishes.
-    EXPECT_EQ(FitOnPage({5000, 1}, {0, 0, 100, 100}).height, 1);
-    EXPECT_EQ(FitOnPage({0, 10}, {0, 0, 100, 100}), PageRect{});
+    EXPECT_EQ(FitOnPage({5000, 1}, {0, 0, 100, 100}).Height(), 1);
+    EXPECT_EQ(FitOnPage({0, 10}, {0, 0, 100, 100}), IntRect{});
 }
 
 TEST(ShiftLockTest, StraightDownLocksXForTheWholeShiftedStroke) {

@@ -42,17 +42,17 @@ TEST(ZoomInTest, ResultsAboveOneAreWholeAndAtMostForty) {
 
 TEST(ZoomInTest, DraggedRectanglesTakeTheLargerRatio) {
     const DibSize picture{200, 100};
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{10, 10, 60, 35}), 4.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{10, 10, 60, 35}), 4.0);
     // 100 / 10 across the height beats 200 / 50 across the width.
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{0, 0, 50, 10}), 10.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{0, 0, 50, 10}), 10.0);
     // Dragged up and to the left.
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{60, 35, 10, 10}), 4.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{60, 35, 10, 10}), 4.0);
     // 4/3 truncates to 1; a tiny rectangle is capped.
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{0, 0, 150, 80}), 1.0);
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{5, 5, 6, 6}), 40.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{0, 0, 150, 80}), 1.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{5, 5, 6, 6}), 40.0);
     // No width or no height: a plain click, by the table.
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{5, 5, 5, 40}), 2.0);
-    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, DraggedRect{5, 5, 40, 5}), 2.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{5, 5, 5, 40}), 2.0);
+    EXPECT_EQ(ZoomInResult(1.0, kTimes2, picture, IntRect{5, 5, 40, 5}), 2.0);
     EXPECT_EQ(CentreOf({10, 10, 60, 35}), (IntPoint{35, 22}));
     EXPECT_EQ(CentreOf({60, 35, 10, 10}), (IntPoint{35, 22}));
 }

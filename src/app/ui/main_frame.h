@@ -7,7 +7,7 @@
 
 #include "app/ui/gui_environment.h"
 #include "document/new_document_kind.h"
-#include "view/tool_context.h"
+#include "tools/tool_context.h"
 
 class QAction;
 class QLabel;

@@ -219,7 +219,7 @@ void CBitmapEditView::paintEvent(QPaintEvent* event) {
         auto* part =
             reinterpret_cast<std::uint32_t*>(canvas_.bits()) + exposed.y() * stride + exposed.x();
         const RenderPlacement shifted{p.zoom, p.originX - exposed.x(), p.originY - exposed.y()};
-        const RenderRect covered =
+        const IntRect covered =
             RenderDib(*image, shifted, part, exposed.width(), exposed.height(), stride);
         FillHatchOutside(part, exposed.width(), exposed.height(), stride, covered, exposed.x(),
                          exposed.y());
@@ -292,7 +292,7 @@ void CBitmapEditView::ZoomAtWindow(IntPoint window, ZoomStep step) {
     }
 }
 
-void CBitmapEditView::ZoomInAt(IntPoint picture, const std::optional<DraggedRect>& dragged) {
+void CBitmapEditView::ZoomInAt(IntPoint picture, const std::optional<IntRect>& dragged) {
     const COXDIB* image = CurrentImage();
     if (image == nullptr) return;
     const double zoom = ZoomInResult(CurrentPlacement().zoom, Magnify(), image->GetSize(), dragged);
@@ -431,9 +431,9 @@ void CBitmapEditView::PrintFrame(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return;
     const QRect area = painter.viewport();
-    const PageRect fitted = FitOnPage(image->GetSize(), {0, 0, area.width(), area.height()});
+    const IntRect fitted = FitOnPage(image->GetSize(), {0, 0, area.width(), area.height()});
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(fitted.left, fitted.top, fitted.width, fitted.height), page);
+    painter.drawImage(QRect(fitted.left, fitted.top, fitted.Width(), fitted.Height()), page);
     painter.end();
 }
 

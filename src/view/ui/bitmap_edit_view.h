@@ -11,11 +11,11 @@
 #include "document/anim_doc.h"
 #include "document/document_observer.h"
 #include "view/shift_lock.h"
-#include "view/edit_view_port.h"
+#include "tools/edit_view_port.h"
 #include "view/status_text.h"
-#include "view/undo_store.h"
-#include "view/tool_context.h"
-#include "view/tool_dispatch.h"
+#include "document/undo_store.h"
+#include "tools/tool_context.h"
+#include "tools/tool_dispatch.h"
 #include "view/view_placement.h"
 #include "view/zoom_rules.h"
 
@@ -59,7 +59,7 @@ public:
     void ZoomOut();
     void Unzoom();
     // The magnify tool's clicks.
-    void ZoomInAt(IntPoint picture, const std::optional<DraggedRect>& dragged = std::nullopt) override;
+    void ZoomInAt(IntPoint picture, const std::optional<IntRect>& dragged = std::nullopt) override;
     void ZoomOutAt(IntPoint picture) override;
     // "Clamp Frame": back to zoom 1, as Unzoom gives it.
     void ClampFrame();

@@ -7,7 +7,7 @@
 #include <QWheelEvent>
 
 #include "view/ui/bitmap_edit_view.h"
-#include "view/ui/tool_cursors.h"
+#include "tools/ui/tool_cursors.h"
 
 namespace quillor {
 

@@ -10,9 +10,9 @@ QImage DibToQImage(const COXDIB& image) {
     QImage result(size.width, size.height, QImage::Format_RGB32);
     if (result.isNull()) return {};
     auto* pixels = reinterpret_cast<std::uint32_t*>(result.bits());
-    const RenderRect covered =
+    const IntRect covered =
         RenderDib(image, {1.0, 0, 0}, pixels, size.width, size.height, result.bytesPerLine() / 4);
-    if (covered != RenderRect{0, 0, size.width, size.height}) return {};
+    if (covered != IntRect{0, 0, size.width, size.height}) return {};
     return result;
 }
 

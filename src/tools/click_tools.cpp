@@ -1,0 +1,71 @@
+#include "tools/click_tools.h"
+
+#include "document/anim_doc.h"
+#include "paint/flood_fill.h"
+#include "core/pixel_colour.h"
+#include "tools/tool_context.h"
+
+namespace quillor {
+
+namespace {
+
+bool OnPicture(const COXDIB& image, IntPoint p) {
+    const DibSize size = image.GetSize();
+    return p.x >= 0 && p.y >= 0 && p.x < size.width && p.y < size.height;
+}
+
+}  // namespace
+
+void FillTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    if (!c.HasPicture() || !OnPicture(*c.currentImage->image, point)) return;
+    PaintTarget target = c.Target(buttons);
+    FloodFill(target, point.x, point.y, c.StrokeColour(buttons));
+}
+
+void PickTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    if (!c.HasPicture() || !c.document || !OnPicture(*c.currentImage->image, point)) return;
+    const PointerColour colour = ColourAt(*c.currentImage->image, point);
+    CAnimDoc& doc = *c.document;
+    const bool left = (buttons & pointer_flags::kLeft) != 0;
+    if (colour.palette) {
+        (left ? doc.foregroundIndex : doc.backgroundIndex) = colour.index;
+    } else if (left) {
+        doc.colourTable[1] = colour.colour;
+        doc.foregroundIndex = 1;
+    } else {
+        doc.colourTable[0] = colour.colour;
+        doc.backgroundIndex = 0;
+    }
+    c.RebuildBrush();
+    c.RequestRestoreTool();
+}
+
+void SymmetryCentreTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    c.symmetry.centreX = point.x;
+    c.symmetry.centreY = point.y;
+    c.RequestRestoreTool();
+}
+
+void HandleTool::Begin(IntPoint) {
+    ToolContext& c = Context();
+    if (!c.activeView) return;
+    const Placement p = c.activeView->GetPlacement();
+    originX_ = p.originX;
+    originY_ = p.originY;
+    pointer_ = c.activeView->PointerInWindow();
+}
+
+void HandleTool::Drag(IntPoint) {
+    ToolContext& c = Context();
+    if (!c.activeView) return;
+    const IntPoint now = c.activeView->PointerInWindow();
+    Placement p = c.activeView->GetPlacement();
+    p.originX = originX_ + (now.x - pointer_.x);
+    p.originY = originY_ + (now.y - pointer_.y);
+    c.activeView->SetPlacement(p);
+}
+
+}  // namespace quillor

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "tools/paint_tool.h"
+
+namespace quillor {
+
+// Floods the area of the clicked colour: left button foreground, right background.
+class FillTool final : public PaintTool {
+public:
+    explicit FillTool(ToolContext& context) : PaintTool(context, tool_id::kFill) {}
+    void End(IntPoint point) override;
+};
+
+// Takes the clicked colour as the foreground (left) or background (right) colour, then
+// hands back to the tool used before.
+class PickTool final : public PaintTool {
+public:
+    explicit PickTool(ToolContext& context) : PaintTool(context, tool_id::kPick) {}
+    void End(IntPoint point) override;
+};
+
+// Sets the centre of cyclic symmetry where the user clicks.
+class SymmetryCentreTool final : public PaintTool {
+public:
+    explicit SymmetryCentreTool(ToolContext& context) : PaintTool(context, tool_id::kSymmetryCentre) {}
+    void End(IntPoint point) override;
+};
+
+// Moves the visible part of the picture with the pointer.
+class HandleTool final : public PaintTool {
+public:
+    explicit HandleTool(ToolContext& context) : PaintTool(context, tool_id::kHandle) {}
+    void Begin(IntPoint point) override;
+    void Drag(IntPoint point) override;
+
+private:
+    int originX_ = 0;
+    int originY_ = 0;
+    IntPoint pointer_;
+};
+
+}  // namespace quillor

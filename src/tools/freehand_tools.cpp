@@ -1,0 +1,43 @@
+#include "tools/freehand_tools.h"
+
+#include "paint/spray.h"
+#include "tools/tool_context.h"
+
+namespace quillor {
+
+void PaintFreehandTool::Begin(IntPoint point) {
+    if (Context().symmetryOn) Symmetric(point, Action::Drag);
+    else Drag(point);
+}
+
+void PaintFreehandTool::Drag(IntPoint point) {
+    ToolContext& c = Context();
+    PaintTarget target = c.Target(buttons);
+    if (c.brush.animationControl == 0) c.brush.Advance(target.TrueColour());
+    Segment(target, last, point, c.StrokeColour(buttons), true);
+    last = point;
+    c.RedrawView();
+}
+
+void PaintFreehandTool::End(IntPoint) {
+    ToolContext& c = Context();
+    if (c.brush.animationControl == 1 && c.HasPicture()) c.brush.Advance(c.Target().TrueColour());
+}
+
+void SprayTool::HoldStill(IntPoint point) {
+    if (Context().symmetryOn) Symmetric(point, Action::Drag);
+    else Drag(point);
+}
+
+void SprayTool::Drag(IntPoint point) {
+    ToolContext& c = Context();
+    if (!(buttons & (pointer_flags::kLeft | pointer_flags::kRight)) || !c.random) return;
+    PaintTarget target = c.Target(buttons);
+    const int colour = c.StrokeColour(buttons);
+    for (const IntPoint& p : SprayPoints(point, c.spraySize, c.sprayDensity, *c.random))
+        Segment(target, p, p, colour, true);
+    last = point;
+    c.RedrawView();
+}
+
+}  // namespace quillor

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/coxdib.h"
+#include "paint/band_overlay.h"
+#include "core/dib_render.h"
+#include "core/geometry.h"
+#include "core/pixel_colour.h"
+#include "tools/status_extras.h"
+
+namespace quillor {
+
+// Button and key state of a pointer event, as the tools receive it.
+namespace pointer_flags {
+inline constexpr unsigned kLeft = 0x01;
+inline constexpr unsigned kRight = 0x02;
+inline constexpr unsigned kShift = 0x04;
+inline constexpr unsigned kControl = 0x08;
+inline constexpr unsigned kMiddle = 0x10;
+}  // namespace pointer_flags
+
+// Which button a move is made with.
+enum class CapturedButton : int { None = 0, Left = 1, Right = 2 };
+
+inline constexpr int kPaintToolId = 32775;
+
+// The tools that change pixels. Their input is dropped, and the blocked cursor shown,
+// while painting is not allowed.
+constexpr bool IsPaintingTool(int toolId) {
+    switch (toolId) {
+        case 32775:
+        case 32776:
+        case 32777:
+        case 32780:
+        case 32781:
+        case 32782:
+        case 32783:
+        case 32784:
+        case 32788:
+        case 32789:
+        case 32791:
+        case 32792:
+        case 32797:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// No painting while an animation plays or on the compiled image of a layered document.
+constexpr bool IsPaintingBlocked(bool playing, bool layered, int currentFrame) {
+    return playing || (layered && currentFrame == 0);
+}
+
+// Where the edit view hands its pointer input, already in picture coordinates and
+// after the Shift constraint. The defaults do nothing, so a view works before any tool
+// exists; the tool dispatcher overrides what it needs.
+class ToolDispatch {
+public:
+    virtual ~ToolDispatch() = default;
+
+    virtual void Press(unsigned /*flags*/, IntPoint /*picture*/) {}
+    virtual void Release(unsigned /*flags*/, IntPoint /*picture*/) {}
+    virtual void Move(CapturedButton /*button*/, IntPoint /*picture*/) {}
+    // Every timer tick of the active view, with the pointer wherever it is.
+    virtual void TimerTick(IntPoint /*picture*/) {}
+    // Takes the brush preview out of the picture before anything reads it or the pointer
+    // leaves.
+    virtual void RemovePreview() {}
+    // A view became the active one (it already set the context's view, document and frame).
+    virtual void Activated() {}
+    // The first timer tick of a newly made view, once it is active.
+    virtual void FirstTick() {}
+
+    // The tool whose cursor the view shows.
+    virtual int CurrentToolId() const { return kPaintToolId; }
+    // What the tool and brush add to the status text.
+    virtual StatusExtras Extras() const { return {}; }
+    // The frame's own colour at `at` (on the image), whatever preview lies over it.
+    virtual PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const {
+        return ColourAt(image, at);
+    }
+    // The rubber band to draw over the frame, while one is shown.
+    virtual const BandOverlay* Band() const { return nullptr; }
+};
+
+}  // namespace quillor

@@ -1,0 +1,150 @@
+#include "tools/ui/tool_cursors.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include <cmath>
+#include <iterator>
+#include <map>
+
+namespace quillor {
+
+namespace {
+
+constexpr int kCursorSize = 32;
+
+// A cursor is drawn from up to three pieces of artwork: the tool's own, the aiming cross
+// that precise tools share, and a corner badge for the FX or symmetry variant.
+struct CursorArt {
+    const char* artwork;
+    bool aimed;  // drawn with the cross; the hot spot is its centre
+    const char* badge = nullptr;
+};
+
+// In the order of CursorShape.
+// clang-format off
+constexpr CursorArt kArt[] = {
+    {"paint", true},           {"paint", true, "fx_badge"}, {"paint", true, "symmetry_badge"},
+    {"line", true},            {"line", true, "fx_badge"},  {"line", true, "symmetry_badge"},
+    {"square", true},          {"square", true, "fx_badge"},
+    {"circle", true},          {"circle", true, "fx_badge"},
+    {"curve", true},           {"curve", true, "fx_badge"},
+    {"spray", true},           {"spray", true, "symmetry_badge"},
+    {"pick", true},            {"fill", true},              {"magnify", true},
+    {"text", true},            {"handle", false},           {"red_eye", true},
+    {"grab", true},            {"symmetry_centre", false},  {"brush_stretch", true},
+    {"blocked", false},        {"busy", false},
+};
+// clang-format on
+static_assert(std::size(kArt) == std::size_t(CursorShape::Busy) + 1);
+
+void Draw(QPainter& painter, const char* name, int pixels) {
+    QSvgRenderer renderer(QStringLiteral(":/cursors/%1.svg").arg(QLatin1String(name)));
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+}
+
+QCursor Build(CursorShape shape) {
+    // Drawn at the sharpest screen's whole-number scale, so that high-density screens get
+    // cursors of the same size and crisp edges.
+    const qreal ratio =
+        qGuiApp ? std::max<qreal>(1.0, std::ceil(qGuiApp->devicePixelRatio())) : 1.0;
+    const int pixels = int(kCursorSize * ratio);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const CursorArt& art = kArt[std::size_t(shape)];
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (art.aimed) Draw(painter, "crosshair", pixels);
+        Draw(painter, art.artwork, pixels);
+        if (art.badge) Draw(painter, art.badge, pixels);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    const int hot = art.aimed ? 8 : kCursorSize / 2;
+    return QCursor(pixmap, hot, hot);
+}
+
+}  // namespace
+
+CursorShape ToolCursorShape(int toolId, bool fxOn, bool symmetryOn) {
+    switch (toolId) {
+        case 32775:  // paint
+        case 3:      // brush handle placement shows the brush at the pointer, as painting does
+            return symmetryOn ? CursorShape::PaintSymmetry
+                   : fxOn     ? CursorShape::PaintFx
+                              : CursorShape::Paint;
+        case 32792:  // line
+            return symmetryOn ? CursorShape::LineSymmetry
+                   : fxOn     ? CursorShape::LineFx
+                              : CursorShape::Line;
+        case 32781:  // square
+            return fxOn && !symmetryOn ? CursorShape::SquareFx : CursorShape::Square;
+        case 32782:  // circle
+            return fxOn && !symmetryOn ? CursorShape::CircleFx : CursorShape::Circle;
+        case 32784:  // curve
+            return fxOn && !symmetryOn ? CursorShape::CurveFx : CursorShape::Curve;
+        case 32788:  // spray
+            return symmetryOn ? CursorShape::SpraySymmetry : CursorShape::Spray;
+        case 32780:  // filled square
+        case 1:      // custom brush sizing drags a box too
+            return CursorShape::Square;
+        case 32783:
+            return CursorShape::Circle;  // filled circle
+        case 32779:
+            return CursorShape::Pick;
+        case 32777:
+            return CursorShape::Fill;
+        case 32778:
+            return CursorShape::Magnify;
+        case 32789:
+            return CursorShape::Text;
+        case 32790:
+            return CursorShape::Handle;
+        case 32776:
+            return CursorShape::RedEye;
+        case 32785:  // grab
+        case 32787:  // grab free-hand
+        case 32791:  // crop frame: an area is chosen as for a grab
+            return CursorShape::Grab;
+        case 5:
+            return CursorShape::SymmetryCentre;
+        case 2:  // brush stretch
+        case 4:  // brush rotation
+            return CursorShape::BrushStretch;
+        default:
+            return CursorShape::Paint;
+    }
+}
+
+QCursor CursorFor(CursorShape shape) {
+    // Pixmaps must go before the application object does, not with the static objects.
+    static std::map<CursorShape, QCursor>* made = nullptr;
+    if (made == nullptr) {
+        made = new std::map<CursorShape, QCursor>;
+        qAddPostRoutine([] {
+            delete made;
+            made = nullptr;
+        });
+    }
+    auto found = made->find(shape);
+    if (found == made->end()) found = made->emplace(shape, Build(shape)).first;
+    return found->second;
+}
+
+QCursor ToolCursor(int toolId, bool fxOn, bool symmetryOn) {
+    return CursorFor(ToolCursorShape(toolId, fxOn, symmetryOn));
+}
+
+QCursor BlockedCursor() {
+    return CursorFor(CursorShape::Blocked);
+}
+QCursor BusyCursor() {
+    return CursorFor(CursorShape::Busy);
+}
+
+}  // namespace quillor

@@ -1,0 +1,17 @@
+#include "tools/ui/tool_dialogs.h"
+
+#include "tools/ui/magnify_options_dialog.h"
+#include "tools/ui/shape_style_dialog.h"
+#include "tools/ui/spray_options_dialog.h"
+#include "tools/ui/symmetry_options_dialog.h"
+
+namespace quillor {
+
+void RegisterToolDialogs(QtInteraction& ui) {
+    ui.RegisterDialog<MagnifyOptionsModel, MagnifyOptionsDialog>();
+    ui.RegisterDialog<ShapeStyleModel, ShapeStyleDialog>();
+    ui.RegisterDialog<SprayOptionsModel, SprayOptionsDialog>();
+    ui.RegisterDialog<SymmetryOptionsModel, SymmetryOptionsDialog>();
+}
+
+}  // namespace quillor

@@ -1,0 +1,349 @@
+// The tools as the edit view drives them: presses, drags, releases and timer ticks in
+// picture coordinates, checked on the frame's pixels.
+
+#include "tools/tool_context.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "document/anim_doc.h"
+#include "support/fake_document_environment.h"
+#include "support/test_images.h"
+#include "tools/band_tools.h"
+#include "tools/paint_tool.h"
+#include "document/undo_store.h"
+
+namespace quillor {
+namespace {
+
+using namespace pointer_flags;
+
+class FakeView final : public EditViewPort {
+public:
+    explicit FakeView(CAnimDoc& doc) : doc_(doc) {}
+    CAnimDoc& Document() override { return doc_; }
+    UndoStore& Undo() override { return undo; }
+    void Redraw() override { ++redraws; }
+    Placement GetPlacement() const override { return placement; }
+    void SetPlacement(const Placement& p) override { placement = p; }
+    void ZoomInAt(IntPoint p, const std::optional<IntRect>& r) override {
+        zoomedIn = p;
+        dragged = r;
+    }
+    void ZoomOutAt(IntPoint p) override { zoomedOut = p; }
+    IntPoint PointerInWindow() const override { return pointer; }
+    bool PointerHasEntered() const override { return true; }
+    bool PointerInside() const override { return true; }
+    void SetBusy(bool) override {}
+
+    UndoStore undo;
+    Placement placement{1.0, 0, 0};
+    IntPoint pointer;
+    int redraws = 0;
+    std::optional<IntPoint> zoomedIn, zoomedOut;
+    std::optional<IntRect> dragged;
+
+private:
+    CAnimDoc& doc_;
+};
+
+class ScriptedRandom final : public RandomSource {
+public:
+    std::deque<int> values;
+    int Next() override {
+        if (values.empty()) return 0;
+        const int v = values.front();
+        values.pop_front();
+        values.push_back(v);
+        return v;
+    }
+};
+
+class Tools : public ::testing::Test {
+protected:
+    void Open(int bits, int width = 40, int height = 30) {
+        AnimFrame* frame = doc.AddFrames(1);
+        frame->image->CreateBlank(std::uint16_t(bits), width, height);
+        frame->colourMode = bits == 24 ? ColourMode::TrueColour : ColourMode::Colours256;
+        frame->TakeSizeFromImage();
+        tools.ui = &env.ui;
+        tools.activeView = &view;
+        tools.document = &doc;
+        tools.currentImage = frame;
+        tools.Activated();
+    }
+    std::uint8_t Index(int x, int y) { return doc.FindFrame(0)->image->Line(y)[x]; }
+    TableWord Shown(int x, int y) { return testing::ShownColour(*doc.FindFrame(0)->image, x, y); }
+    void Stroke(unsigned button, std::initializer_list<IntPoint> points) {
+        auto it = points.begin();
+        tools.Press(button, *it);
+        for (++it; it != points.end(); ++it)
+            tools.Move(button == kLeft ? CapturedButton::Left : CapturedButton::Right, *it);
+        tools.Release(0, *(points.end() - 1));
+    }
+
+    testing::FakeDocumentEnvironment env;
+    CAnimDoc doc{env};
+    FakeView view{doc};
+    ToolContext tools;
+};
+
+TEST_F(Tools, APaintStrokeUsesTheBrushAndCanBeUndone) {
+    Open(8);
+    doc.foregroundIndex = 5;
+    tools.RebuildBrush();  // as every colour change does
+    Stroke(kLeft, {{2, 2}, {6, 2}});
+    for (int x = 2; x <= 5; ++x) EXPECT_EQ(Index(x, 2), 5) << x;
+    EXPECT_EQ(Index(6, 2), 0);  // a segment's end is where the next one would start
+    EXPECT_TRUE(doc.changed);
+    ASSERT_TRUE(view.undo.Undo(doc));
+    EXPECT_EQ(Index(3, 2), 0);
+}
+
+TEST_F(Tools, RightButtonShapesPaintTheBackground) {
+    Open(24);
+    doc.colourTable[0] = MakeColour(10, 20, 30);
+    doc.backgroundIndex = 0;
+    tools.RebuildBrush();
+    tools.SelectTool(tool_id::kFilledSquare);
+    Stroke(kRight, {{3, 3}, {6, 5}});
+    EXPECT_EQ(Shown(3, 3), 0x0A141Eu);
+    EXPECT_EQ(Shown(6, 5), 0x0A141Eu);
+    EXPECT_EQ(Shown(7, 5), 0xFFFFFFu);
+}
+
+TEST_F(Tools, BandsStayOffThePictureUntilTheRelease) {
+    Open(8);
+    doc.foregroundIndex = 7;
+    tools.RebuildBrush();
+    tools.SelectTool(tool_id::kLine);
+    tools.Press(kLeft, {1, 1});
+    tools.Move(CapturedButton::Left, {10, 1});
+    ASSERT_NE(tools.Band(), nullptr);
+    EXPECT_EQ(tools.Band()->Size(), 9u);  // (1,1) up to the pointer, which is left out
+    EXPECT_EQ(Index(5, 1), 0);  // the band is drawn over the picture, not into it
+    tools.Release(0, {10, 1});
+    EXPECT_EQ(tools.Band(), nullptr);
+    EXPECT_EQ(Index(5, 1), 7);
+    EXPECT_EQ(Index(10, 1), 0);  // a line's last pixel is not stamped
+}
+
+TEST_F(Tools, TheCurveTakesTwoClicks) {
+    Open(8);
+    doc.foregroundIndex = 3;
+    tools.RebuildBrush();
+    tools.SelectTool(tool_id::kCurve);
+    Stroke(kLeft, {{0, 10}, {20, 10}});
+    EXPECT_EQ(Index(10, 10), 0);  // ends fixed, nothing drawn yet
+    tools.Move(CapturedButton::None, {10, 10});  // the bend half way: a straight curve
+    tools.Press(kLeft, {10, 10});
+    tools.Release(0, {10, 10});
+    for (int x = 0; x < 20; ++x) EXPECT_EQ(Index(x, 10), 3) << x;
+}
+
+TEST_F(Tools, FillAndPickActAtTheRelease) {
+    Open(8);
+    doc.foregroundIndex = 9;
+    tools.RebuildBrush();
+    tools.SelectTool(tool_id::kFill);
+    Stroke(kLeft, {{5, 5}});
+    EXPECT_EQ(Index(0, 0), 9);
+    EXPECT_EQ(Index(39, 29), 9);
+
+    tools.SelectTool(tool_id::kPick);
+    doc.FindFrame(0)->image->Line(2)[2] = 44;
+    Stroke(kRight, {{2, 2}});
+    EXPECT_EQ(doc.backgroundIndex, 44);
+    // The pick acts once, then the tool before it is back.
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kFill);
+}
+
+TEST_F(Tools, PickOnTrueColourFillsTheTableEntries) {
+    Open(24);
+    std::uint8_t* px = doc.FindFrame(0)->image->Line(4) + 3 * 4;
+    px[0] = 1, px[1] = 2, px[2] = 3;  // blue, green, red
+    tools.SelectTool(tool_id::kPick);
+    Stroke(kLeft, {{4, 4}});
+    EXPECT_EQ(doc.foregroundIndex, 1);
+    EXPECT_EQ(doc.colourTable[1], MakeColour(3, 2, 1));
+    tools.SelectTool(tool_id::kPick);  // it acts once
+    Stroke(kRight, {{4, 4}});
+    EXPECT_EQ(doc.backgroundIndex, 0);
+    EXPECT_EQ(doc.colourTable[0], MakeColour(3, 2, 1));
+}
+
+TEST_F(Tools, NothingPaintsWhileTheAnimationPlays) {
+    Open(8);
+    doc.playing = true;
+    doc.foregroundIndex = 9;
+    tools.SelectTool(tool_id::kFill);
+    Stroke(kLeft, {{5, 5}});
+    EXPECT_EQ(Index(5, 5), 0);
+    EXPECT_FALSE(view.undo.CanUndo());
+    tools.SelectTool(tool_id::kPick);  // picking still works
+    Stroke(kLeft, {{5, 5}});
+    EXPECT_EQ(doc.foregroundIndex, 0);
+}
+
+TEST_F(Tools, SymmetryRepeatsTheDabAroundTheCentre) {
+    Open(8, 200, 200);
+    doc.foregroundIndex = 2;
+    tools.RebuildBrush();
+    tools.symmetryOn = true;
+    tools.symmetry = {SymmetryStyle::Cyclic, 4, 320, 200, 100, 100};
+    Stroke(kLeft, {{110, 100}});
+    EXPECT_EQ(Index(110, 100), 2);
+    EXPECT_EQ(Index(100, 90), 2);
+    EXPECT_EQ(Index(90, 100), 2);
+    EXPECT_EQ(Index(100, 110), 2);
+}
+
+TEST_F(Tools, SprayKeepsSprayingWhileHeldStill) {
+    Open(8, 100, 100);
+    ScriptedRandom random;
+    random.values = {0, 16384, 16384};  // radius R, then the middle of the disc
+    tools.random = &random;
+    tools.spraySize = 5;
+    tools.sprayDensity = 1;
+    doc.foregroundIndex = 4;
+    tools.RebuildBrush();
+    tools.SelectTool(tool_id::kSpray);
+    tools.Press(kLeft, {50, 50});
+    tools.TimerTick({50, 50});
+    tools.TimerTick({50, 50});  // held still: sprays
+    EXPECT_EQ(Index(50, 50), 4);
+    tools.Release(0, {50, 50});
+}
+
+TEST_F(Tools, MagnifyHandleAndTemporaryTools) {
+    Open(8);
+    tools.SelectTool(tool_id::kLine);
+    tools.SelectTool(tool_id::kMagnify);
+    Stroke(kLeft, {{3, 4}});
+    EXPECT_EQ(view.zoomedIn, (IntPoint{3, 4}));
+    EXPECT_FALSE(view.dragged.has_value());
+    Stroke(kLeft, {{2, 2}, {8, 6}});
+    ASSERT_TRUE(view.dragged.has_value());
+    EXPECT_EQ(view.dragged->right, 9);
+    Stroke(kRight, {{5, 5}});
+    EXPECT_EQ(view.zoomedOut, (IntPoint{5, 5}));
+    tools.RestoreTool();
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
+
+    tools.SelectTool(tool_id::kHandle);
+    view.pointer = {100, 100};
+    tools.Press(kLeft, {0, 0});
+    view.pointer = {90, 80};
+    tools.Move(CapturedButton::Left, {0, 0});
+    EXPECT_EQ(view.placement.originX, -10);
+    EXPECT_EQ(view.placement.originY, -20);
+}
+
+TEST_F(Tools, EveryChangeOfToolIsToldWhoeverMakesIt) {
+    Open(8);
+    int told = 0;
+    tools.toolChanged = [&] { ++told; };
+    tools.SelectTool(tool_id::kPick);
+    EXPECT_EQ(told, 1);
+    Stroke(kLeft, {{3, 3}});  // the pick hands back to the paint tool by itself
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+    EXPECT_EQ(told, 2);
+
+    // A command's temporary tool leaves the user's tool shown on the bar.
+    tools.SelectTool(tool_id::kLine);
+    tools.SetTool(std::make_unique<CustomBrushSizingTool>(tools, BrushKind::CustomSquare));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kCustomBrushSizing);
+    EXPECT_EQ(tools.ButtonToolId(), tool_id::kLine);
+    told = 0;
+    Stroke(kLeft, {{2, 2}, {5, 5}});  // sizing ends by handing over to the paint tool
+    EXPECT_EQ(tools.ButtonToolId(), tool_id::kPaint);
+    EXPECT_GE(told, 1);
+}
+
+TEST_F(Tools, PalettePicturesAndTrueColourPicturesKeepTheirOwnBrushShape) {
+    Open(8);
+    AnimFrame* palette = doc.FindFrame(0);
+    testing::FakeDocumentEnvironment env2;
+    CAnimDoc photo{env2};
+    AnimFrame* deep = photo.AddFrames(1);
+    deep->image->CreateBlank(24, 40, 30);
+    deep->colourMode = ColourMode::TrueColour;
+    deep->TakeSizeFromImage();
+    FakeView photoView{photo};
+    auto activate = [&](EditViewPort& v, CAnimDoc& d, AnimFrame* f) {
+        tools.activeView = &v;
+        tools.document = &d;
+        tools.currentImage = f;
+        tools.Activated();
+    };
+    tools.brush.ChooseShape(1036, tools.Target(), env.ui);  // "Diam 25" on the palette picture
+    ASSERT_EQ(tools.brush.shapeChoice, 1036);
+    activate(photoView, photo, deep);
+    EXPECT_EQ(tools.brush.shapeChoice, kSinglePixelShape);
+    EXPECT_EQ(tools.brush.kind, BrushKind::SinglePixel);
+    EXPECT_EQ(tools.brush.Current(true).width, 1);
+    tools.brush.ChooseShape(1039, tools.Target(), env.ui);
+    activate(view, doc, palette);
+    EXPECT_EQ(tools.brush.shapeChoice, 1036);
+    EXPECT_EQ(tools.brush.kind, BrushKind::Shape);
+    EXPECT_EQ(tools.brush.Current(false).width, 25);
+    activate(photoView, photo, deep);
+    EXPECT_EQ(tools.brush.shapeChoice, 1039);
+    // Another palette picture keeps the palette choice: no swap without a change of depth.
+    activate(view, doc, palette);
+    activate(view, doc, palette);
+    EXPECT_EQ(tools.brush.shapeChoice, 1036);
+}
+
+TEST_F(Tools, ANewViewStartsWithTheSinglePixelUnlessABrushWasGrabbed) {
+    Open(8);
+    tools.brush.ChooseShape(1036, tools.Target(), env.ui);
+    int told = 0;
+    tools.toolChanged = [&] { ++told; };
+    tools.FirstTick();
+    EXPECT_EQ(tools.brush.kind, BrushKind::SinglePixel);
+    EXPECT_EQ(tools.brush.Current(false).width, 1);
+    EXPECT_EQ(told, 1);  // the menus' check marks follow
+
+    tools.brush.kind = BrushKind::Grabbed;
+    tools.FirstTick();
+    EXPECT_EQ(tools.brush.kind, BrushKind::Grabbed);
+}
+
+TEST_F(Tools, TheColourUnderThePreviewIsThePicturesOwn) {
+    Open(24);
+    COXDIB& image = *doc.FindFrame(0)->image;
+    image.Line(10)[3 * 10 + 0] = 30;  // blue
+    image.Line(10)[3 * 10 + 1] = 20;
+    image.Line(10)[3 * 10 + 2] = 10;  // red
+    doc.foregroundIndex = 1;          // black
+    tools.brush.ChooseShape(1039, tools.Target(), env.ui);
+    tools.Move(CapturedButton::None, {10, 10});
+    ASSERT_EQ(image.Line(10)[30], 0);  // the preview lies over the pixel
+    const PointerColour under = tools.FrameColourAt(image, {10, 10});
+    EXPECT_FALSE(under.palette);
+    EXPECT_EQ(under.colour, MakeColour(10, 20, 30));
+    // Off the preview the picture is read as it is.
+    image.Line(20)[3 * 20 + 2] = 99;
+    EXPECT_EQ(RedOf(tools.FrameColourAt(image, {20, 20}).colour), 99);
+    tools.RemovePreview();
+    EXPECT_EQ(tools.FrameColourAt(image, {10, 10}).colour, MakeColour(10, 20, 30));
+}
+
+TEST_F(Tools, ThePreviewComesOutLeavingThePictureAsItWas) {
+    Open(8);
+    doc.foregroundIndex = 6;
+    tools.RebuildBrush();
+    tools.brush.BuildShapeBrush(1039, tools.Target(), env.ui);  // 3 x 3
+    tools.brush.kind = BrushKind::Shape;
+    tools.Move(CapturedButton::None, {10, 10});
+    EXPECT_EQ(Index(10, 10), 6);  // the preview is painted into the frame
+    tools.RemovePreview();
+    EXPECT_EQ(Index(10, 10), 0);
+    tools.RemovePreview();  // twice is harmless
+    EXPECT_EQ(Index(9, 9), 0);
+}
+
+}  // namespace
+}  // namespace quillor
