@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     enum class Zoom { One, OutByFour, InByEight };
     for (Zoom zoom : {Zoom::OutByFour, Zoom::One, Zoom::InByEight}) {
         view.Unzoom();
-        tools.magnifyType = zoom == Zoom::InByEight ? MagnifyType::Times8 : MagnifyType::Times4;
+        tools.settings.magnifyType = int(zoom == Zoom::InByEight ? MagnifyType::Times8 : MagnifyType::Times4);
         if (zoom == Zoom::OutByFour) view.ZoomOut();
         if (zoom == Zoom::InByEight) view.ZoomIn();
         // Show the middle of the picture.

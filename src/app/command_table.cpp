@@ -72,7 +72,7 @@ constexpr CommandInfo kCommands[] = {
     {32800, "Redo", "", "edit-redo", "", "Redo the change undone"},
 };
 
-// Buttons of commands that do not exist yet join their bars when they arrive.
+// The bars' buttons in order; a button shows only when the program has its command.
 constexpr int kStandard[] = {kNew, kOpen, kSave, 0, kCopy, kPasteImage, 0, kPrint, 0, kNewWindow, 0, kHelp};
 constexpr int kUntitled[] = {33639, kChooseBrushShape, 33523, 33522, kAnimNew, kImageNew,
                              kImageOpen, kAnimOpen, kEditUndo, kEditRedo, kEditClear};

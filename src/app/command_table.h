@@ -77,7 +77,7 @@ std::span<const CommandInfo> Commands();
 const CommandInfo* FindCommand(int id);
 
 // One of the main window's toolbars: its resource number, its title and its buttons in
-// order (0 is a separator). A button whose command does not exist yet is not shown.
+// order (0 is a separator). A button whose command the program lacks is not shown.
 struct ToolbarLayout {
     int resourceId;
     std::string_view title;

@@ -28,7 +28,7 @@ public:
     // 0 the first choice, 1 the second.
     int Choice() const { return choice_; }
     void SetChoice(int choice) { choice_ = choice == 1 ? 1 : 0; }
-    // Whether the second choice can be taken yet (a format may not be readable yet).
+    // Whether the second choice can be taken (the program may not read its format).
     bool SecondEnabled() const { return secondEnabled_; }
     void SetSecondEnabled(bool on) {
         secondEnabled_ = on;

@@ -46,6 +46,10 @@ struct Placed {
           y0(int(std::clamp<std::int64_t>(-top, 0, brush.height))),
           y1(int(std::clamp<std::int64_t>(rows.height - top, 0, brush.height))) {}
     bool Empty() const { return x0 >= x1 || y0 >= y1; }
+    // The picture pixels the brush may change, blended edges included.
+    IntRect Covered() const {
+        return {int(left + x0), int(top + y0), int(left + x1), int(top + y1)};
+    }
 
     std::int64_t left;
     std::int64_t top;
@@ -166,6 +170,21 @@ void PasteBlended(const BrushRecord& brush, const std::uint8_t* frame, const Row
     }
 }
 
+// The picture pixels a segment's points land on, found by stepping it without writing:
+// the stepper's rounding, not the end points, decides which line a span lies on.
+IntRect SteppedBounds(IntPoint from, IntPoint to, const Reach& reach, const Rows& rows) {
+    IntRect bounds{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+                   std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
+    StepWithin(from, to, reach, [&](int x, int y) {
+        if (!rows.Inside(x, y)) return;
+        bounds.left = std::min(bounds.left, x);
+        bounds.top = std::min(bounds.top, y);
+        bounds.right = std::max(bounds.right, x + 1);
+        bounds.bottom = std::max(bounds.bottom, y + 1);
+    });
+    return bounds;
+}
+
 // A rubber-band point: shown over the picture in a colour that stands out from the pixel
 // under it, or, when erasing, taken off the band again.
 void DrawBandSegment(const PaintTarget& target, IntPoint from, IntPoint to) {
@@ -209,15 +228,13 @@ void PaintBrush::PasteAt(PaintTarget& target, int x, int y) const {
     if (brush.frames[brush.currentFrame].size() <
         std::size_t(brush.width) * std::size_t(brush.height) * (trueColour ? 3 : 1))
         return;
-    // The FX brush arrives here later: with an FX stroke running under the left button
-    // (not spray, not brush rotation, symmetry off) its effect goes under the brush first,
-    // and the paste below is only the stroke's preview.
     const Rows rows(*target.image);
     const Placed at(brush, rows, x, y);
     if (!at.Empty()) {
+        target.BeforeWrite(at.Covered());
         if (!trueColour)
             PastePalette(brush, frame, rows, at, target);
-        else if (antiAlias && !target.rightButton)
+        else if (target.antiAlias && !target.rightButton)
             PasteBlended(brush, frame, rows, at, target.BackgroundValue());
         else
             PasteTrueColour(brush, frame, rows, at, target.BackgroundValue(), target.rightButton);
@@ -230,10 +247,6 @@ void PaintBrush::PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, i
     if (target.image == nullptr || target.image->IsEmpty()) return;
     const bool trueColour = target.TrueColour();
     BrushRecord& brush = Current(trueColour);
-    // Later features join here: with the FX brush on, the single-pixel shape (kind 2,
-    // choice 1300) is pasted as a brush and the save-under below stays valid; the text
-    // tool pastes its text brush at every point; the free-hand grab only marks its mask
-    // (2 at each point inside the picture).
     if (colour == kBandColour) {
         DrawBandSegment(target, from, to);
     } else if (useBrush && kind != BrushKind::SinglePixel && brush.Exists()) {
@@ -246,10 +259,18 @@ void PaintBrush::PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, i
     } else {
         const Rows rows(*target.image);
         const Reach reach{0, rows.width - 1, 0, rows.height - 1};
+        // A row or column (the spans of filled shapes) is announced at once; a slanted
+        // segment pixel by pixel, since its bounding box may be most of the picture.
+        const bool straight = from.x == to.x || from.y == to.y;
+        if (straight && target.guard) target.BeforeWrite(SteppedBounds(from, to, reach, rows));
+        auto announce = [&](int px, int py) {
+            if (!straight) target.BeforeWrite({px, py, px + 1, py + 1});
+        };
         if (trueColour) {
             const ColourRef c = target.TableColour(colour);
             StepWithin(from, to, reach, [&](int x, int y) {
                 if (!rows.Inside(x, y)) return;
+                announce(x, y);
                 std::uint8_t* d = rows.Line(y) + 3 * std::ptrdiff_t(x);
                 d[0] = BlueOf(c), d[1] = GreenOf(c), d[2] = RedOf(c);
                 target.pasted = false;
@@ -261,6 +282,7 @@ void PaintBrush::PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, i
                 if (!rows.Inside(x, y)) return;
                 std::uint8_t& d = rows.Line(y)[x];
                 if (stencil && target.isProtected(d)) return;
+                announce(x, y);
                 d = index;
                 target.pasted = false;
             });

@@ -70,7 +70,6 @@ public:
     int shapeChoice = kSinglePixelShape;
     std::uint32_t animationControl = 0;  // 0 per paint step, 1 per stroke, 2 by hand
     bool singleColour = false;
-    bool antiAlias = false;
     bool colourClashWarned = false;
     IntRect customRect;  // the last custom brush's rectangle, for rebuilding it
     BrushKind customKind = BrushKind::CustomCircle;

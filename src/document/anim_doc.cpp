@@ -115,6 +115,7 @@ bool CAnimDoc::SaveFrameImage(const std::string& filePath, int index) {
 // --- Opening ------------------------------------------------------------------------------
 
 void CAnimDoc::Open(const std::string& filePath) {
+    undo_.Reset();
     frames_.clear();
     const std::string extension = LowerExtension(filePath);
     if (extension == ".qua" || extension == ".qul") {

@@ -10,6 +10,7 @@
 #include "document/document_environment.h"
 #include "document/document_observer.h"
 #include "document/new_document_kind.h"
+#include "document/undo_store.h"
 
 namespace quillor {
 
@@ -46,6 +47,11 @@ public:
     const std::vector<std::unique_ptr<AnimFrame>>& Frames() const { return frames_; }
     // The number of frames actually held (1 for a single image, whose frameCount is 0).
     int HeldFrames() const { return int(frames_.size()); }
+    // The document's one history of frame changes, shared by all its windows. Whatever
+    // changes the list of frames tells it here: inserting a frame calls FrameInserted,
+    // deleting one FrameDeleted, replacing them all Reset, so that no step is ever put
+    // back into a frame it was not taken from.
+    UndoStore& Undo() { return undo_; }
 
     bool LoadFrameImage(COXDIB& image, const std::string& path);
     void FinishFrameLoad(AnimFrame& frame);
@@ -72,6 +78,9 @@ public:
     void FramesChanged(int frameIndex);
     void SetChanged(bool changed);
     bool IsModified() const { return changed; }
+    // No painting while an animation plays or on the compiled image of a layered
+    // document.
+    bool PaintingBlocked() const { return playing || (isLayered && currentFrame == 0); }
     ObserverList::Subscription Subscribe(DocumentObserver& observer) { return observers_.Add(observer); }
     const ObserverList& Observers() const { return observers_; }
 
@@ -108,7 +117,7 @@ private:
     bool FromBrush();
     bool FromClipboard();
     bool Duplicate();
-    // Kind 2; the animation composer makes its frames.
+    // An animation composed from image files.
     bool Compose();
     void StartSingleImage();
     bool MakeBlankFrames(const NewImageModel& model);
@@ -117,7 +126,7 @@ private:
     void OpenAvi(const std::string& path);
     void OpenOther(const std::string& path);
     void MakePlaceholder(const std::string& name);
-    // Steps 1-3 of Save: depth refusals and settings dialogs.
+    // The part of Save before the write: depth refusals and settings dialogs.
     bool CheckFormat();
     // The animation and layered Save As, which writes the script.
     bool SaveAnimationAs();
@@ -125,6 +134,7 @@ private:
 
     DocumentEnvironment& environment_;
     std::vector<std::unique_ptr<AnimFrame>> frames_;
+    UndoStore undo_;
     ObserverList observers_;
 };
 

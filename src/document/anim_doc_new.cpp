@@ -79,6 +79,7 @@ bool ImageFromBrush(const BrushPicture& brush, bool trueColour, COXDIB& image) {
 }  // namespace
 
 bool CAnimDoc::OnNewDocument(NewDocumentKind kind) {
+    undo_.Reset();
     frames_.clear();
     changed = true;
     currentFrame = 0;
@@ -168,8 +169,7 @@ bool CAnimDoc::NewAnimation() {
     return true;
 }
 
-// The composer arrives with the animation script; until then there is nothing to
-// compose from.
+// The program has no composer: nothing is made.
 bool CAnimDoc::Compose() {
     isAnimation = true;
     return false;

@@ -63,8 +63,8 @@ bool CAnimDoc::SaveAs() {
     return saved;
 }
 
-// Writing scripts arrives with the animation script; until then a sequence cannot be
-// saved, so it stays changed and the close question keeps it open.
+// The program writes no animation scripts: a sequence is not saved, so it stays changed
+// and the close question keeps it open.
 bool CAnimDoc::SaveAnimationAs() { return false; }
 
 bool CAnimDoc::SaveModified(bool markDiscarded) {

@@ -62,13 +62,18 @@ struct Span {
 // few entries per filled run. It fills exactly the 4-connected area of the old colour,
 // as a pixel-by-pixel walk would, at a fraction of the cost.
 template <typename Pixels>
-std::uint64_t SpanFill(COXDIB& image, const Pixels& pixels, int seedX, int seedY) {
+std::uint64_t SpanFill(const PaintTarget& target, const Pixels& pixels, int seedX, int seedY) {
+    COXDIB& image = *target.image;
     const DibSize size = image.GetSize();
     const int width = size.width;
     const int height = size.height;
     std::uint8_t* bits = image.GetBits();
     const std::size_t stride = image.GetStride();
     auto line = [&](int y) { return bits + std::size_t(height - 1 - y) * stride; };
+    auto paint = [&](std::uint8_t* row, int y, int from, int to) {
+        target.BeforeWrite({from, y, to, y + 1});
+        pixels.Paint(row, from, to);
+    };
 
     std::vector<Span> stack;
     auto push = [&](int y, int xl, int xr, int dy) {
@@ -95,7 +100,7 @@ std::uint64_t SpanFill(COXDIB& image, const Pixels& pixels, int seedX, int seedY
         int left = x + 1;
         bool inRun = x < x1;
         if (inRun) {
-            pixels.Paint(row, left, x1 + 1);
+            paint(row, y, left, x1 + 1);
             painted += std::uint64_t(x1 + 1 - left);
             if (left < x1) push(y, left, x1 - 1, -dy);  // it leaked round the parent's left end
             x = x1 + 1;
@@ -103,7 +108,7 @@ std::uint64_t SpanFill(COXDIB& image, const Pixels& pixels, int seedX, int seedY
         do {
             if (inRun) {
                 const int end = pixels.RunEnd(row, x, width);
-                pixels.Paint(row, x, end);
+                paint(row, y, x, end);
                 painted += std::uint64_t(end - x);
                 x = end;
                 push(y, left, x - 1, dy);
@@ -131,14 +136,14 @@ std::uint64_t FloodFill(PaintTarget& target, int x, int y, int colour) {
         const IndexPixels pixels{seed[x], std::uint8_t(colour)};
         if (pixels.old == pixels.fill) return 0;
         if (target.isProtected && target.isProtected(pixels.old)) return 0;
-        return SpanFill(*image, pixels, x, y);
+        return SpanFill(target, pixels, x, y);
     }
     if (image->GetBitCount() == 24) {
         const ColourRef value = target.TableColour(colour);
         const std::uint8_t* p = seed + std::size_t(x) * 3;
         const TruePixels pixels{{p[0], p[1], p[2]}, {BlueOf(value), GreenOf(value), RedOf(value)}};
         if (std::memcmp(pixels.old, pixels.fill, 3) == 0) return 0;
-        return SpanFill(*image, pixels, x, y);
+        return SpanFill(target, pixels, x, y);
     }
     return 0;
 }

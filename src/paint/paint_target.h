@@ -9,6 +9,7 @@
 #include "core/coxdib.h"
 #include "paint/band_overlay.h"
 #include "core/geometry.h"
+#include "paint/pixel_write_guard.h"
 
 namespace quillor {
 
@@ -29,6 +30,8 @@ struct PaintTarget {
     std::uint8_t background = 0;
     // The stroke was started with the right button: brushes paint the background colour.
     bool rightButton = false;
+    // True-colour brushes are pasted with softened edges.
+    bool antiAlias = false;
     // Band points are taken off the band instead of marked.
     bool eraseBand = false;
     // The palette's darkest and lightest entries, found when the display copy was made.
@@ -38,7 +41,13 @@ struct PaintTarget {
     std::function<bool(std::uint8_t)> isProtected;
     // Set by a brush paste, cleared by a plain pixel write (the tools' "pasted" flag).
     bool pasted = false;
+    // Told before any pixel of `image` changes; null when the writes are not edits (the
+    // brush preview) or nothing keeps a history.
+    PixelWriteGuard* guard = nullptr;
 
+    void BeforeWrite(const IntRect& pictureRect) const {
+        if (guard != nullptr) guard->BeforeWrite(pictureRect);
+    }
     bool TrueColour() const { return image != nullptr && image->GetBitCount() == 24; }
     // The colour value a table index stands for on a true-colour image.
     ColourRef TableColour(int index) const { return table ? (*table)[std::uint8_t(index)] : 0; }

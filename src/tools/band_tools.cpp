@@ -44,65 +44,65 @@ void MoveBandLine(ToolContext& c, IntPoint start, IntPoint& end, IntPoint point)
 // --- Line --------------------------------------------------------------------------------------
 
 void LineTool::Begin(IntPoint) {
-    start = press;
-    end = last;
+    start_ = press_;
+    end_ = last_;
 }
 
 void LineTool::Drag(IntPoint point) {
-    MoveBandLine(Context(), start, end, point);
+    MoveBandLine(Context(), start_, end_, point);
 }
 
 void LineTool::End(IntPoint point) {
     ToolContext& c = Context();
-    PaintTarget target = c.Target(buttons);
-    Segment(target, start, point, c.StrokeColour(buttons), true);
+    PaintTarget target = c.Target(buttons_);
+    Segment(target, start_, point, c.StrokeColour(buttons_), true);
 }
 
 // --- Curve -------------------------------------------------------------------------------------
 
 void CurveTool::Begin(IntPoint) {
-    if (BendPending()) return;
-    start = press;
-    end = last;
+    if (stage_ != Stage::Ends) return;
+    start_ = press_;
+    end_ = last_;
 }
 
 void CurveTool::Drag(IntPoint point) {
-    if (BendPending()) {
+    if (stage_ != Stage::Ends) {
         // The button is down for the click that fixes the bend: keep showing the bend.
         Hover(point);
         return;
     }
-    MoveBandLine(Context(), start, end, point);
+    MoveBandLine(Context(), start_, end_, point);
 }
 
 void CurveTool::End(IntPoint point) {
     ToolContext& c = Context();
-    if (!BendPending()) {
+    if (stage_ == Stage::Ends) {
         // The ends are fixed; the bend follows the pointer until the next click.
-        end = point;
-        curveStage = 1;
+        end_ = point;
+        stage_ = Stage::BendWaiting;
         return;
     }
-    const IntPoint control = CurveControl(start, end, point);
-    PaintTarget target = c.Target(buttons);
-    DrawCurve(start, control, end, true, SinkFor(c.brush, target, c.StrokeColour(buttons)));
-    curveStage = 0;
+    const IntPoint control = CurveControl(start_, end_, point);
+    PaintTarget target = c.Target(buttons_);
+    DrawCurve(start_, control, end_, true, SinkFor(c.brush, target, c.StrokeColour(buttons_)));
+    stage_ = Stage::Ends;
     c.EndBand();
 }
 
 void CurveTool::Hover(IntPoint point) {
-    if (!BendPending()) {
+    if (stage_ == Stage::Ends) {
         PaintTool::Hover(point);
         return;
     }
     ToolContext& c = Context();
     if (!c.HasPicture()) return;
     if (!c.HasBand()) c.StartBand();
-    if (curveStage == 2) DrawBend(control_, true);
-    control_ = CurveControl(start, end, point);
+    if (stage_ == Stage::BendShown) DrawBend(control_, true);
+    control_ = CurveControl(start_, end_, point);
     DrawBend(control_, false);
-    curveStage = 2;
-    last = point;
+    stage_ = Stage::BendShown;
+    last_ = point;
     c.RedrawView();
 }
 
@@ -110,7 +110,7 @@ void CurveTool::DrawBend(IntPoint control, bool erase) {
     ToolContext& c = Context();
     PaintTarget target = c.Target();
     target.eraseBand = erase;
-    DrawCurve(start, control, end, false, SinkFor(c.brush, target, kBandColour));
+    DrawCurve(start_, control, end_, false, SinkFor(c.brush, target, kBandColour));
 }
 
 // --- Squares and circles -------------------------------------------------------------------------
@@ -119,30 +119,42 @@ bool BoxShapeTool::Round() const {
     return Id() == tool_id::kCircle || Id() == tool_id::kFilledCircle;
 }
 
+bool BoxShapeTool::Outlined() const {
+    return Id() == tool_id::kSquare || Id() == tool_id::kCircle;
+}
+
+CursorShape BoxShapeTool::Cursor(bool fxOn, bool symmetryOn) const {
+    // The outlined shapes paint with the brush, so they have an FX look; the filled ones
+    // paint plain colour.
+    const bool fx = fxOn && !symmetryOn && Outlined();
+    if (Round()) return fx ? CursorShape::CircleFx : CursorShape::Circle;
+    return fx ? CursorShape::SquareFx : CursorShape::Square;
+}
+
 IntRect BoxShapeTool::BandTo(IntPoint pointer) const {
-    const ToolContext& c = Context();
-    return Round() ? CircleBand(press, pointer, c.circleStyle == 0)
-                   : SquareBand(press, pointer, c.squareStyle == 0);
+    const ToolPreferences& s = Context().settings;
+    return Round() ? CircleBand(press_, pointer, s.circleOnly == 0)
+                   : SquareBand(press_, pointer, s.squareOnly == 0);
 }
 
 void BoxShapeTool::DrawBand(const IntRect& rect, bool erase) {
     BandOutline(Context(), rect, Round(), erase);
 }
 
-void BoxShapeTool::Begin(IntPoint) { band = {}; }
+void BoxShapeTool::Begin(IntPoint) { band_ = {}; }
 
 void BoxShapeTool::Drag(IntPoint point) {
-    DrawBand(band, true);
-    band = BandTo(point);
-    DrawBand(band, false);
+    DrawBand(band_, true);
+    band_ = BandTo(point);
+    DrawBand(band_, false);
     Context().RedrawView();
 }
 
 void BoxShapeTool::End(IntPoint point) {
     ToolContext& c = Context();
     const IntRect rect = BandTo(point);
-    PaintTarget target = c.Target(buttons);
-    const SegmentSink sink = SinkFor(c.brush, target, c.StrokeColour(buttons));
+    PaintTarget target = c.Target(buttons_);
+    const SegmentSink sink = SinkFor(c.brush, target, c.StrokeColour(buttons_));
     switch (Id()) {
         case tool_id::kSquare: DrawRectangleOutline(rect, true, sink); break;
         case tool_id::kFilledSquare: DrawFilledRectangle(rect, sink); break;
@@ -150,18 +162,18 @@ void BoxShapeTool::End(IntPoint point) {
         case tool_id::kFilledCircle: DrawFilledEllipse(rect, sink); break;
         default: break;
     }
-    band = {};
+    band_ = {};
 }
 
 // --- Magnify -------------------------------------------------------------------------------------
 
-void MagnifyTool::Begin(IntPoint) { band = {}; }
+void MagnifyTool::Begin(IntPoint) { band_ = {}; }
 
 void MagnifyTool::Drag(IntPoint point) {
     ToolContext& c = Context();
-    BandOutline(c, band, false, true);
-    band = SquareBand(press, point, false);
-    BandOutline(c, band, false, false);
+    BandOutline(c, band_, false, true);
+    band_ = SquareBand(press_, point, false);
+    BandOutline(c, band_, false, false);
     c.RedrawView();
 }
 
@@ -169,40 +181,37 @@ void MagnifyTool::End(IntPoint point) {
     ToolContext& c = Context();
     if (!c.activeView) return;
     c.EndBand();
-    if (buttons & pointer_flags::kLeft) {
+    if (buttons_ & pointer_flags::kLeft) {
         std::optional<IntRect> dragged;
-        if (!(point == press)) {
-            const IntRect r = SquareBand(press, point, false);
-            dragged = IntRect{r.left, r.top, r.right, r.bottom};
-        }
+        if (!(point == press_)) dragged = SquareBand(press_, point, false);
         c.activeView->ZoomInAt(point, dragged);
-    } else if (buttons & pointer_flags::kRight) {
+    } else if (buttons_ & pointer_flags::kRight) {
         c.activeView->ZoomOutAt(point);
     }
-    band = {};
+    band_ = {};
 }
 
 // --- Custom brush sizing -------------------------------------------------------------------------
 
 IntRect CustomBrushSizingTool::BandTo(IntPoint pointer) const {
-    int dx = pointer.x - press.x, dy = pointer.y - press.y;
+    int dx = pointer.x - press_.x, dy = pointer.y - press_.y;
     const int larger = std::max(std::abs(dx), std::abs(dy));
     dx = std::clamp(dx < 0 ? -larger : larger, -50, 50);
     dy = std::clamp(dy < 0 ? -larger : larger, -50, 50);
     const int hx = std::abs(dx), hy = std::abs(dy);
-    return {press.x - hx, press.y - hy, press.x + hx + 1, press.y + hy + 1};
+    return {press_.x - hx, press_.y - hy, press_.x + hx + 1, press_.y + hy + 1};
 }
 
 void CustomBrushSizingTool::DrawBand(const IntRect& rect, bool erase) {
     BandOutline(Context(), rect, kind_ == BrushKind::CustomCircle, erase);
 }
 
-void CustomBrushSizingTool::Begin(IntPoint) { band = {}; }
+void CustomBrushSizingTool::Begin(IntPoint) { band_ = {}; }
 
 void CustomBrushSizingTool::Drag(IntPoint point) {
-    DrawBand(band, true);
-    band = BandTo(point);
-    DrawBand(band, false);
+    DrawBand(band_, true);
+    band_ = BandTo(point);
+    DrawBand(band_, false);
     Context().RedrawView();
 }
 

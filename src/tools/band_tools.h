@@ -9,23 +9,46 @@ namespace quillor {
 class LineTool final : public PaintTool {
 public:
     explicit LineTool(ToolContext& context) : PaintTool(context, tool_id::kLine) {}
+    bool Paints() const override { return true; }
+    bool UsesBand() const override { return true; }
+    bool ShowsBrushPreview() const override { return true; }
+    bool RepeatsSymmetrically() const override { return true; }
+    CursorShape Cursor(bool fxOn, bool symmetryOn) const override {
+        return WithVariants(CursorShape::Line, CursorShape::LineFx, CursorShape::LineSymmetry, fxOn,
+                            symmetryOn);
+    }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
 };
 
-// A curve in two goes: drag its ends, then move the pointer to bend it and click.
+// A curve in two goes: drag its ends, then move the pointer to bend it and click. Between
+// the two the band stays.
 class CurveTool final : public PaintTool {
 public:
     explicit CurveTool(ToolContext& context) : PaintTool(context, tool_id::kCurve) {}
+    bool Paints() const override { return true; }
+    bool UsesBand() const override { return true; }
+    bool KeepsBand() const override { return stage_ != Stage::Ends; }
+    bool ShowsBrushPreview() const override { return true; }
+    CursorShape Cursor(bool fxOn, bool symmetryOn) const override {
+        return fxOn && !symmetryOn ? CursorShape::CurveFx : CursorShape::Curve;
+    }
+    void Reset() override { stage_ = Stage::Ends; }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
     void Hover(IntPoint point) override;
-    bool BendPending() const { return curveStage > 0; }
 
 private:
+    // Dragging the ends; the ends fixed, waiting for the bend; the bend shown.
+    enum class Stage { Ends, BendWaiting, BendShown };
     void DrawBend(IntPoint control, bool erase);
+    Stage stage_ = Stage::Ends;
     IntPoint control_;
 };
 
@@ -34,30 +57,51 @@ private:
 class BoxShapeTool final : public PaintTool {
 public:
     BoxShapeTool(ToolContext& context, int id) : PaintTool(context, id) {}
+    bool Paints() const override { return true; }
+    bool UsesBand() const override { return true; }
+    bool ShowsBrushPreview() const override { return Outlined(); }
+    CursorShape Cursor(bool fxOn, bool symmetryOn) const override;
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
 
 private:
     bool Round() const;
+    bool Outlined() const;
     IntRect BandTo(IntPoint pointer) const;
     void DrawBand(const IntRect& rect, bool erase);
+    IntRect band_;
 };
 
 // Zooms in (left button) or out (right) at a click, or in to a dragged rectangle.
 class MagnifyTool final : public PaintTool {
 public:
     explicit MagnifyTool(ToolContext& context) : PaintTool(context, tool_id::kMagnify) {}
+    bool UsesBand() const override { return true; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Magnify; }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
+
+private:
+    IntRect band_;
 };
 
-// Sizes a custom square or circle brush by dragging out from its centre.
+// Sizes a custom square or circle brush by dragging out from its centre, then hands over
+// to the paint tool.
 class CustomBrushSizingTool final : public PaintTool {
 public:
     CustomBrushSizingTool(ToolContext& context, BrushKind kind)
         : PaintTool(context, tool_id::kCustomBrushSizing), kind_(kind) {}
+    bool UsesBand() const override { return true; }
+    bool Lasting() const override { return false; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Square; }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
@@ -66,6 +110,7 @@ private:
     IntRect BandTo(IntPoint pointer) const;
     void DrawBand(const IntRect& rect, bool erase);
     BrushKind kind_;
+    IntRect band_;
 };
 
 }  // namespace quillor

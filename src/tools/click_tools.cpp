@@ -19,8 +19,8 @@ bool OnPicture(const COXDIB& image, IntPoint p) {
 void FillTool::End(IntPoint point) {
     ToolContext& c = Context();
     if (!c.HasPicture() || !OnPicture(*c.currentImage->image, point)) return;
-    PaintTarget target = c.Target(buttons);
-    FloodFill(target, point.x, point.y, c.StrokeColour(buttons));
+    PaintTarget target = c.Target(buttons_);
+    FloodFill(target, point.x, point.y, c.StrokeColour(buttons_));
 }
 
 void PickTool::End(IntPoint point) {
@@ -28,7 +28,7 @@ void PickTool::End(IntPoint point) {
     if (!c.HasPicture() || !c.document || !OnPicture(*c.currentImage->image, point)) return;
     const PointerColour colour = ColourAt(*c.currentImage->image, point);
     CAnimDoc& doc = *c.document;
-    const bool left = (buttons & pointer_flags::kLeft) != 0;
+    const bool left = (buttons_ & pointer_flags::kLeft) != 0;
     if (colour.palette) {
         (left ? doc.foregroundIndex : doc.backgroundIndex) = colour.index;
     } else if (left) {
@@ -44,8 +44,8 @@ void PickTool::End(IntPoint point) {
 
 void SymmetryCentreTool::End(IntPoint point) {
     ToolContext& c = Context();
-    c.symmetry.centreX = point.x;
-    c.symmetry.centreY = point.y;
+    c.settings.symmetryCentreX = preference_ranges::kSymmetryCentre.Clamp(point.x);
+    c.settings.symmetryCentreY = preference_ranges::kSymmetryCentre.Clamp(point.y);
     c.RequestRestoreTool();
 }
 

@@ -8,6 +8,10 @@ namespace quillor {
 class FillTool final : public PaintTool {
 public:
     explicit FillTool(ToolContext& context) : PaintTool(context, tool_id::kFill) {}
+    bool Paints() const override { return true; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Fill; }
+
+protected:
     void End(IntPoint point) override;
 };
 
@@ -16,13 +20,20 @@ public:
 class PickTool final : public PaintTool {
 public:
     explicit PickTool(ToolContext& context) : PaintTool(context, tool_id::kPick) {}
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Pick; }
+
+protected:
     void End(IntPoint point) override;
 };
 
-// Sets the centre of cyclic symmetry where the user clicks.
+// Sets the centre of cyclic symmetry where the user clicks, then hands back.
 class SymmetryCentreTool final : public PaintTool {
 public:
     explicit SymmetryCentreTool(ToolContext& context) : PaintTool(context, tool_id::kSymmetryCentre) {}
+    bool Lasting() const override { return false; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::SymmetryCentre; }
+
+protected:
     void End(IntPoint point) override;
 };
 
@@ -30,6 +41,9 @@ public:
 class HandleTool final : public PaintTool {
 public:
     explicit HandleTool(ToolContext& context) : PaintTool(context, tool_id::kHandle) {}
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Handle; }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
 

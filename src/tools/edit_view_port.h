@@ -8,16 +8,14 @@
 namespace quillor {
 
 class CAnimDoc;
-class UndoStore;
 
-// What the tools need of the active edit view: its document and undo store, its
-// picture's placement, and the pointer. The view implements it; tests fake it.
+// What the tools need of the active edit view: its document (which keeps the history),
+// its picture's placement, and the pointer. The view implements it; tests fake it.
 class EditViewPort {
 public:
     virtual ~EditViewPort() = default;
 
     virtual CAnimDoc& Document() = 0;
-    virtual UndoStore& Undo() = 0;
     // Redraws this view now (after a preview or a band changed).
     virtual void Redraw() = 0;
     virtual Placement GetPlacement() const = 0;

@@ -12,10 +12,10 @@ void PaintFreehandTool::Begin(IntPoint point) {
 
 void PaintFreehandTool::Drag(IntPoint point) {
     ToolContext& c = Context();
-    PaintTarget target = c.Target(buttons);
+    PaintTarget target = c.Target(buttons_);
     if (c.brush.animationControl == 0) c.brush.Advance(target.TrueColour());
-    Segment(target, last, point, c.StrokeColour(buttons), true);
-    last = point;
+    Segment(target, last_, point, c.StrokeColour(buttons_), true);
+    last_ = point;
     c.RedrawView();
 }
 
@@ -31,12 +31,13 @@ void SprayTool::HoldStill(IntPoint point) {
 
 void SprayTool::Drag(IntPoint point) {
     ToolContext& c = Context();
-    if (!(buttons & (pointer_flags::kLeft | pointer_flags::kRight)) || !c.random) return;
-    PaintTarget target = c.Target(buttons);
-    const int colour = c.StrokeColour(buttons);
-    for (const IntPoint& p : SprayPoints(point, c.spraySize, c.sprayDensity, *c.random))
+    if (!(buttons_ & (pointer_flags::kLeft | pointer_flags::kRight)) || !c.random) return;
+    PaintTarget target = c.Target(buttons_);
+    const int colour = c.StrokeColour(buttons_);
+    const ToolPreferences& s = c.settings;
+    for (const IntPoint& p : SprayPoints(point, s.spraySize, s.sprayDensity, *c.random))
         Segment(target, p, p, colour, true);
-    last = point;
+    last_ = point;
     c.RedrawView();
 }
 

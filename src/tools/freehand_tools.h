@@ -9,6 +9,15 @@ namespace quillor {
 class PaintFreehandTool final : public PaintTool {
 public:
     explicit PaintFreehandTool(ToolContext& context) : PaintTool(context, tool_id::kPaint) {}
+    bool Paints() const override { return true; }
+    bool ShowsBrushPreview() const override { return true; }
+    bool RepeatsSymmetrically() const override { return true; }
+    CursorShape Cursor(bool fxOn, bool symmetryOn) const override {
+        return WithVariants(CursorShape::Paint, CursorShape::PaintFx, CursorShape::PaintSymmetry,
+                            fxOn, symmetryOn);
+    }
+
+protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
     void End(IntPoint point) override;
@@ -18,6 +27,13 @@ public:
 class SprayTool final : public PaintTool {
 public:
     explicit SprayTool(ToolContext& context) : PaintTool(context, tool_id::kSpray) {}
+    bool Paints() const override { return true; }
+    bool RepeatsSymmetrically() const override { return true; }
+    CursorShape Cursor(bool, bool symmetryOn) const override {
+        return symmetryOn ? CursorShape::SpraySymmetry : CursorShape::Spray;
+    }
+
+protected:
     void HoldStill(IntPoint point) override;
     void Drag(IntPoint point) override;
 };

@@ -16,6 +16,11 @@ enum class MagnifyType : std::uint8_t {
     Variable = 7,  // steps of 1 above zoom 1, of 0.0125 below
 };
 
+struct MagnifySettings {
+    MagnifyType type = MagnifyType::Variable;
+    unsigned fixed = 5;  // the factor of MagnifyType::Fixed
+};
+
 inline constexpr double kMaxZoom = 40.0;
 inline constexpr int kMinShownPixels = 16;
 

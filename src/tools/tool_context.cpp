@@ -13,39 +13,19 @@ ToolContext::ToolContext() : random(&ownRandom_) { current_ = MakeTool(*this, to
 
 ToolContext::~ToolContext() = default;
 
-void ToolContext::ApplyPreferences() {
-    preferences.Clamp();
-    const ToolPreferences& p = preferences;
-    magnifyType = MagnifyType(p.magnifyType);
-    magnifyFixed = unsigned(p.magnifyFixed);
-    circleStyle = p.circleOnly;
-    squareStyle = p.squareOnly;
-    spraySize = p.spraySize;
-    sprayDensity = p.sprayDensity;
-    symmetry.style = SymmetryStyle(p.symmetryStyle);
-    symmetry.points = p.symmetryPoints;
-    symmetry.width = p.symmetryWidth;
-    symmetry.height = p.symmetryHeight;
-    symmetry.centreX = p.symmetryCentreX;
-    symmetry.centreY = p.symmetryCentreY;
-    brush.antiAlias = p.brushAntiAlias != 0;
+MagnifySettings ToolContext::Magnify() const {
+    return {MagnifyType(settings.magnifyType), unsigned(settings.magnifyFixed)};
 }
 
-void ToolContext::CollectPreferences() {
-    ToolPreferences& p = preferences;
-    p.magnifyType = int(magnifyType);
-    p.magnifyFixed = int(magnifyFixed);
-    p.circleOnly = circleStyle;
-    p.squareOnly = squareStyle;
-    p.spraySize = spraySize;
-    p.sprayDensity = sprayDensity;
-    p.symmetryStyle = int(symmetry.style);
-    p.symmetryPoints = symmetry.points;
-    p.symmetryWidth = symmetry.width;
-    p.symmetryHeight = symmetry.height;
-    p.symmetryCentreX = symmetry.centreX;
-    p.symmetryCentreY = symmetry.centreY;
-    p.brushAntiAlias = brush.antiAlias ? 1 : 0;
+SymmetrySettings ToolContext::Symmetry() const {
+    SymmetrySettings s;
+    s.style = SymmetryStyle(settings.symmetryStyle);
+    s.points = settings.symmetryPoints;
+    s.width = settings.symmetryWidth;
+    s.height = settings.symmetryHeight;
+    s.centreX = settings.symmetryCentreX;
+    s.centreY = settings.symmetryCentreY;
+    return s;
 }
 
 // --- Tools ---------------------------------------------------------------------------------------
@@ -60,7 +40,7 @@ void ToolContext::SetTool(std::unique_ptr<PaintTool> tool) {
     EndBand();
     strokeInProgress = false;
     saved_.reset();
-    if (current_ && IsLastingTool(current_->Id())) saved_ = std::move(current_);
+    if (current_ && current_->Lasting()) saved_ = std::move(current_);
     current_ = std::move(tool);
     if (toolChanged) toolChanged();
 }
@@ -76,9 +56,16 @@ void ToolContext::RestoreTool() {
 int ToolContext::CurrentToolId() const { return current_ ? current_->Id() : tool_id::kPaint; }
 
 int ToolContext::ButtonToolId() const {
-    const int id = CurrentToolId();
-    if (!IsLastingTool(id) && saved_) return saved_->Id();
-    return id;
+    if (TemporaryToolActive()) return saved_->Id();
+    return CurrentToolId();
+}
+
+bool ToolContext::TemporaryToolActive() const { return current_ && !current_->Lasting() && saved_; }
+
+CursorShape ToolContext::Cursor() const {
+    if (!current_) return CursorShape::Paint;
+    if (current_->Paints() && PaintingBlocked()) return CursorShape::Blocked;
+    return current_->Cursor(fxBrushOn, symmetryOn);
 }
 
 void ToolContext::ApplyPendingToolChange() {
@@ -100,7 +87,7 @@ bool ToolContext::HasPicture() const {
 }
 
 bool ToolContext::PaintingBlocked() const {
-    return document && IsPaintingBlocked(document->playing, document->isLayered, document->currentFrame);
+    return document && document->PaintingBlocked();
 }
 
 PaintTarget ToolContext::Target(unsigned buttons) {
@@ -113,6 +100,8 @@ PaintTarget ToolContext::Target(unsigned buttons) {
     t.foreground = document->foregroundIndex;
     t.background = document->backgroundIndex;
     t.rightButton = (buttons & pointer_flags::kRight) != 0;
+    t.guard = document->Undo().GuardFor(*currentImage);
+    t.antiAlias = settings.brushAntiAlias != 0;
     if (!t.TrueColour()) {
         // The band colours: the palette's darkest and lightest entries, first of each.
         unsigned darkest = 0, lightest = 0, low = ~0u, high = 0;
@@ -141,6 +130,8 @@ void ToolContext::ShowPreviewAt(IntPoint point) {
     if (!HasPicture() || !activeView || !activeView->PointerHasEntered()) return;
     RemovePreview();
     PaintTarget target = Target();
+    // The preview comes out again before anything else touches the frame: not an edit.
+    target.guard = nullptr;
     BrushRecord& record = brush.For(target);
     if (!record.Exists()) return;
     brush.SaveUnder(*target.image, point.x, point.y);
@@ -182,7 +173,7 @@ void ToolContext::Activated() {
     EndBand();
     previewShown_ = false;
     strokeInProgress = false;
-    if (current_) current_->curveStage = 0;
+    if (current_) current_->Reset();
     if (HasPicture()) {
         const bool trueColour = Target().TrueColour();
         if (activeTrueColour_ && *activeTrueColour_ != trueColour) {
@@ -224,70 +215,53 @@ StatusExtras ToolContext::Extras() const {
 
 // --- Pointer input --------------------------------------------------------------------------------
 
+// A tool that paints is held back while painting is not allowed.
+bool ToolContext::Held(const PaintTool& tool) const { return tool.Paints() && PaintingBlocked(); }
+
 void ToolContext::Press(unsigned flags, IntPoint picture) {
     PaintTool* tool = current_.get();
-    if (!tool || !HasPicture() || !activeView) return;
-    const int id = tool->Id();
-    if (IsPaintingTool(id) && PaintingBlocked()) return;
-    if (IsPaintingTool(id) && id != tool_id::kCrop) {
+    if (!tool || !HasPicture() || !activeView || Held(*tool)) return;
+    if (tool->Paints()) {
         RemovePreview();
-        activeView->Undo().Push(*document);
+        document->Undo().Push(*document);
     }
-    if (UsesBand(id)) {
+    if (tool->UsesBand()) {
         RemovePreview();
         brush.For(Target()).inUseByStroke = true;
         StartBand();
         strokeInProgress = true;
     }
-    tool->last = tool->press = picture;
-    tool->buttons = flags;
-    tool->Begin(picture);
+    tool->Press(flags, picture);
     ApplyPendingToolChange();
 }
 
 void ToolContext::Move(CapturedButton button, IntPoint picture) {
     PaintTool* tool = current_.get();
-    if (!tool || !HasPicture()) return;
-    const int id = tool->Id();
-    if (IsPaintingTool(id) && PaintingBlocked()) return;
-    if (button == CapturedButton::None) {
-        tool->Hover(picture);
-    } else if (symmetryOn && IsSymmetricTool(id)) {
-        tool->Symmetric(picture, PaintTool::Action::Drag);
-    } else {
-        tool->Drag(picture);
-    }
+    if (!tool || !HasPicture() || Held(*tool)) return;
+    tool->Move(picture, button != CapturedButton::None);
     ApplyPendingToolChange();
 }
 
 void ToolContext::Release(unsigned flags, IntPoint picture) {
     PaintTool* tool = current_.get();
-    if (!tool || !HasPicture() || !activeView) return;
-    const int id = tool->Id();
-    if (IsPaintingTool(id) && PaintingBlocked()) return;
+    if (!tool || !HasPicture() || !activeView || Held(*tool)) return;
     activeView->SetBusy(true);
-    if (symmetryOn && IsSymmetricTool(id)) tool->Symmetric(picture, PaintTool::Action::End);
-    else tool->End(picture);
+    tool->Release(flags, picture);
     activeView->SetBusy(false);
-    if (IsPaintingTool(id)) document->FramesChanged(document->currentFrame);
-    const bool bendPending = id == tool_id::kCurve && tool->curveStage > 0;
-    if (UsesBand(id) && !bendPending) {
+    if (tool->Paints()) document->FramesChanged(document->currentFrame);
+    if (tool->UsesBand() && !tool->KeepsBand()) {
         strokeInProgress = false;
         brush.For(Target()).inUseByStroke = false;
         EndBand();
     }
-    tool->buttons = flags;
-    if (id == tool_id::kBrushStretch || id == tool_id::kBrushRotation) RequestRestoreTool();
     ApplyPendingToolChange();
     RedrawView();
 }
 
 void ToolContext::TimerTick(IntPoint picture) {
     PaintTool* tool = current_.get();
-    if (!tool || !HasPicture()) return;
-    if (IsPaintingTool(tool->Id()) && PaintingBlocked()) return;
-    if (picture == tool->hover) tool->HoldStill(picture);
-    tool->hover = picture;
+    if (!tool || !HasPicture() || Held(*tool)) return;
+    tool->Tick(picture);
     ApplyPendingToolChange();
 }
 

@@ -45,28 +45,21 @@ struct ToolContext final : ToolDispatch {
     double devicePixelRatio = 1.0;
 
     // --- Settings -----------------------------------------------------------------------
-    MagnifyType magnifyType = MagnifyType::Variable;
-    unsigned magnifyFixed = 5;
+    // The one copy of the tool settings: read from "Preferences" at start, edited by the
+    // settings dialogs, written back at exit.
+    ToolPreferences settings;
+    MagnifySettings Magnify() const;
+    SymmetrySettings Symmetry() const;
+    // The toggles of the "Tools" bar, for this run only.
     bool scrollPushOn = false;
     bool symmetryOn = false;
     bool fxBrushOn = false;
     bool stencilOn = false;
-    int circleStyle = 0;  // 0 circles only, 1 ellipses
-    int squareStyle = 1;  // 0 squares only, 1 rectangles
-    int spraySize = 30;
-    int sprayDensity = 100;
-    SymmetrySettings symmetry;
-    ToolPreferences preferences;
 
     PaintBrush brush;
     // Where messages go (the colour clash warning); set by the program.
     Interaction* ui = nullptr;
     RandomSource* random = nullptr;
-
-    // Takes the settings from the preferences read at start, and puts them back before
-    // they are written at exit.
-    void ApplyPreferences();
-    void CollectPreferences();
 
     // --- Tools ------------------------------------------------------------------------------
     // Selects a tool by its identifier, as its toolbar button does.
@@ -76,6 +69,8 @@ struct ToolContext final : ToolDispatch {
     void SetTool(std::unique_ptr<PaintTool> tool);
     // Back to the kept tool, if there is one.
     void RestoreTool();
+    // A command's temporary tool is current (the user's own tool is kept aside).
+    bool TemporaryToolActive() const;
     PaintTool* Tool() const { return current_.get(); }
     // The tool the "Tools" bar shows pressed: the current tool, or while a command's
     // temporary tool runs, the user's tool it hands back to.
@@ -94,7 +89,8 @@ struct ToolContext final : ToolDispatch {
     void Move(CapturedButton button, IntPoint picture) override;
     void TimerTick(IntPoint picture) override;
     void RemovePreview() override;
-    int CurrentToolId() const override;
+    int CurrentToolId() const;
+    CursorShape Cursor() const override;
     StatusExtras Extras() const override;
     PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const override;
     const BandOverlay* Band() const override { return bandShown_ ? &band_ : nullptr; }
@@ -122,6 +118,7 @@ struct ToolContext final : ToolDispatch {
 
 private:
     void ApplyPendingToolChange();
+    bool Held(const PaintTool& tool) const;
 
     std::unique_ptr<PaintTool> current_;
     std::unique_ptr<PaintTool> saved_;

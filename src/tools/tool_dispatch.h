@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/coxdib.h"
-#include "paint/band_overlay.h"
 #include "core/dib_render.h"
 #include "core/geometry.h"
 #include "core/pixel_colour.h"
+#include "paint/band_overlay.h"
+#include "tools/cursor_shape.h"
 #include "tools/status_extras.h"
 
 namespace quillor {
@@ -20,36 +21,6 @@ inline constexpr unsigned kMiddle = 0x10;
 
 // Which button a move is made with.
 enum class CapturedButton : int { None = 0, Left = 1, Right = 2 };
-
-inline constexpr int kPaintToolId = 32775;
-
-// The tools that change pixels. Their input is dropped, and the blocked cursor shown,
-// while painting is not allowed.
-constexpr bool IsPaintingTool(int toolId) {
-    switch (toolId) {
-        case 32775:
-        case 32776:
-        case 32777:
-        case 32780:
-        case 32781:
-        case 32782:
-        case 32783:
-        case 32784:
-        case 32788:
-        case 32789:
-        case 32791:
-        case 32792:
-        case 32797:
-            return true;
-        default:
-            return false;
-    }
-}
-
-// No painting while an animation plays or on the compiled image of a layered document.
-constexpr bool IsPaintingBlocked(bool playing, bool layered, int currentFrame) {
-    return playing || (layered && currentFrame == 0);
-}
 
 // Where the edit view hands its pointer input, already in picture coordinates and
 // after the Shift constraint. The defaults do nothing, so a view works before any tool
@@ -71,8 +42,9 @@ public:
     // The first timer tick of a newly made view, once it is active.
     virtual void FirstTick() {}
 
-    // The tool whose cursor the view shows.
-    virtual int CurrentToolId() const { return kPaintToolId; }
+    // The cursor the view shows over the picture: the tool's, or the blocked one while
+    // the tool may not paint.
+    virtual CursorShape Cursor() const { return CursorShape::Paint; }
     // What the tool and brush add to the status text.
     virtual StatusExtras Extras() const { return {}; }
     // The frame's own colour at `at` (on the image), whatever preview lies over it.

@@ -1,29 +1,58 @@
 #include "tools/tool_factory.h"
 
+#include <iterator>
+
 #include "tools/band_tools.h"
 #include "tools/click_tools.h"
 #include "tools/freehand_tools.h"
 
 namespace quillor {
 
+namespace {
+
+template <typename Tool>
+std::unique_ptr<PaintTool> Make(ToolContext& context, int) {
+    return std::make_unique<Tool>(context);
+}
+
+std::unique_ptr<PaintTool> MakeBoxShape(ToolContext& context, int id) {
+    return std::make_unique<BoxShapeTool>(context, id);
+}
+
+struct Registration {
+    int id;
+    std::unique_ptr<PaintTool> (*make)(ToolContext&, int);
+};
+
+// Every tool a button or command can select, by its identifier.
+constexpr Registration kTools[] = {
+    {tool_id::kPaint, Make<PaintFreehandTool>},
+    {tool_id::kSpray, Make<SprayTool>},
+    {tool_id::kLine, Make<LineTool>},
+    {tool_id::kCurve, Make<CurveTool>},
+    {tool_id::kSquare, MakeBoxShape},
+    {tool_id::kFilledSquare, MakeBoxShape},
+    {tool_id::kCircle, MakeBoxShape},
+    {tool_id::kFilledCircle, MakeBoxShape},
+    {tool_id::kMagnify, Make<MagnifyTool>},
+    {tool_id::kFill, Make<FillTool>},
+    {tool_id::kPick, Make<PickTool>},
+    {tool_id::kHandle, Make<HandleTool>},
+    {tool_id::kSymmetryCentre, Make<SymmetryCentreTool>},
+};
+
+}  // namespace
+
 std::unique_ptr<PaintTool> MakeTool(ToolContext& context, int toolId) {
-    using namespace tool_id;
-    switch (toolId) {
-        case kPaint: return std::make_unique<PaintFreehandTool>(context);
-        case kSpray: return std::make_unique<SprayTool>(context);
-        case kLine: return std::make_unique<LineTool>(context);
-        case kCurve: return std::make_unique<CurveTool>(context);
-        case kSquare:
-        case kFilledSquare:
-        case kCircle:
-        case kFilledCircle: return std::make_unique<BoxShapeTool>(context, toolId);
-        case kMagnify: return std::make_unique<MagnifyTool>(context);
-        case kFill: return std::make_unique<FillTool>(context);
-        case kPick: return std::make_unique<PickTool>(context);
-        case kHandle: return std::make_unique<HandleTool>(context);
-        case kSymmetryCentre: return std::make_unique<SymmetryCentreTool>(context);
-        default: return nullptr;
-    }
+    for (const Registration& r : kTools)
+        if (r.id == toolId) return r.make(context, toolId);
+    return nullptr;
+}
+
+bool IsSelectableTool(int toolId) {
+    for (const Registration& r : kTools)
+        if (r.id == toolId) return true;
+    return false;
 }
 
 }  // namespace quillor

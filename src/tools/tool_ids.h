@@ -41,30 +41,4 @@ inline constexpr int kBrushRotation = 4;
 inline constexpr int kSymmetryCentre = 5;
 }  // namespace tool_id
 
-// Tools whose press makes the display copy for a rubber band.
-constexpr bool UsesBand(int id) {
-    using namespace tool_id;
-    return id == kCustomBrushSizing || id == kRedEye || id == kMagnify ||
-           (id >= kFilledSquare && id <= kGrab) || id == kGrabFreehand || id == kCrop || id == kLine;
-}
-
-// Tools that show the brush at the pointer while no button is held.
-constexpr bool ShowsBrushPreview(int id) {
-    using namespace tool_id;
-    return id == kBrushStretch || id == kBrushHandle || id == kBrushRotation || id == kPaint ||
-           id == kSquare || id == kCircle || id == kCurve || id == kLine;
-}
-
-// Tools replayed at every symmetric copy while symmetry is on.
-constexpr bool IsSymmetricTool(int id) {
-    using namespace tool_id;
-    return id == kPaint || id == kSpray || id == kLine;
-}
-
-// Tools a later selection keeps to come back to (the others are thrown away).
-constexpr bool IsLastingTool(int id) {
-    using namespace tool_id;
-    return (id >= kPaint && id <= kGrab) || (id >= kGrabFreehand && id <= kLine);
-}
-
 }  // namespace quillor

@@ -8,11 +8,6 @@
 
 namespace quillor {
 
-struct MagnifySettings {
-    MagnifyType type = MagnifyType::Variable;
-    unsigned fixed = 5;  // the factor of MagnifyType::Fixed
-};
-
 // The zoom after one step in by the magnify table, before the whole-number and cap rules.
 double StepZoomIn(double zoom, const MagnifySettings& settings);
 // The zoom after one step out by the magnify table, before the rules that follow it.

@@ -109,9 +109,8 @@ TEST(ToolPreferencesTest, HandEditedValuesAreHeldToTheirDialogsRanges) {
 
     // The tools take them as they are now, and the dialogs show the same values.
     ToolContext tools;
-    tools.preferences = p;
-    tools.ApplyPreferences();
-    EXPECT_EQ(tools.symmetry.points, 999);
+    tools.settings = p;
+    EXPECT_EQ(tools.Symmetry().points, 999);
     SymmetryOptionsModel dialog;
     dialog.Load(p);
     EXPECT_EQ(dialog.Points(), p.symmetryPoints);

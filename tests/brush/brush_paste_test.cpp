@@ -146,7 +146,7 @@ TEST(BrushPasteTest, TrueColourPasteCopiesOrBlendsTheOutermostOpaquePixels) {
         for (IntPoint at : {IntPoint{3, 2}, IntPoint{-1, -1}, IntPoint{10, 8}}) {
             Canvas canvas(24);
             PaintBrush brush;
-            brush.antiAlias = c.antiAlias;
+            canvas.target.antiAlias = c.antiAlias;
             UseRows(brush, c.rows);
             brush.PasteAt(canvas.target, at.x, at.y);
             for (int y = 0; y < int(c.rows.size()); ++y)
@@ -171,7 +171,7 @@ TEST(BrushPasteTest, TrueColourPasteCopiesOrBlendsTheOutermostOpaquePixels) {
 TEST(BrushPasteTest, TrueColourRightButtonPaintsTheBackgroundUnblended) {
     Canvas c(24);
     PaintBrush brush;
-    brush.antiAlias = true;
+    c.target.antiAlias = true;
     UseRows(brush, {"#.", "##"});
     c.target.rightButton = true;
     brush.PasteAt(c.target, 4, 4);

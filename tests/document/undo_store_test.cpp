@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "document/anim_doc.h"
@@ -10,9 +11,11 @@
 namespace quillor {
 namespace {
 
-// A document of `frames` small palette frames, each marked with its own index.
+// A document of `frames` small palette frames, each marked with its own index. Writes
+// announce themselves as every pixel writer does.
 class UndoStoreTest : public ::testing::Test {
 protected:
+    void Push() { wholeFrames ? store.PushWholeFrame(document) : store.Push(document); }
     void MakeFrames(int frames) {
         document.AddFrames(std::uint32_t(frames));
         for (const auto& frame : document.Frames()) {
@@ -24,12 +27,22 @@ protected:
         }
     }
     AnimFrame& Frame(int index) { return *document.FindFrame(index); }
-    void SetMark(int frame, std::uint8_t value) { Frame(frame).image->Line(0)[0] = value; }
+    void SetMark(int frame, std::uint8_t value) {
+        if (PixelWriteGuard* guard = store.GuardFor(Frame(frame))) guard->BeforeWrite({0, 0, 1, 1});
+        Frame(frame).image->Line(0)[0] = value;
+    }
     int Mark(int frame) { return Frame(frame).image->Line(0)[0]; }
 
     testing::FakeDocumentEnvironment environment;
     CAnimDoc document{environment};
     UndoStore store;
+    bool wholeFrames = false;
+};
+
+// The ring's rules are the same whether its steps keep tiles or whole frames.
+class UndoRing : public UndoStoreTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override { wholeFrames = GetParam(); }
 };
 
 struct ChangeRecorder : DocumentObserver {
@@ -37,7 +50,7 @@ struct ChangeRecorder : DocumentObserver {
     void OnFramesChanged(CAnimDoc&, int frameIndex) override { changed.push_back(frameIndex); }
 };
 
-TEST_F(UndoStoreTest, TheRingKeepsTenStepsAndWrapsItsCounters) {
+TEST_P(UndoRing, TheRingKeepsTenStepsAndWrapsItsCounters) {
     MakeFrames(1);
     EXPECT_FALSE(store.Undo(document));  // a fresh store has nothing
     EXPECT_FALSE(store.Redo(document));
@@ -45,7 +58,7 @@ TEST_F(UndoStoreTest, TheRingKeepsTenStepsAndWrapsItsCounters) {
 
     for (int i = 0; i < 11; ++i) {
         SetMark(0, std::uint8_t(i));
-        store.Push(document);
+        Push();
     }
     SetMark(0, 11);
     EXPECT_EQ(store.Count(), 9);  // capped
@@ -70,7 +83,7 @@ TEST_F(UndoStoreTest, TheRingKeepsTenStepsAndWrapsItsCounters) {
 
 TEST_F(UndoStoreTest, UndoAndRedoExchangeThePixelsAndTheFrameAttributes) {
     MakeFrames(1);
-    store.Push(document);
+    store.PushWholeFrame(document);
     // The change makes a different picture altogether.
     AnimFrame& frame = Frame(0);
     ASSERT_TRUE(frame.image->CreateBlank(24, 7, 5));
@@ -95,12 +108,12 @@ TEST_F(UndoStoreTest, UndoAndRedoExchangeThePixelsAndTheFrameAttributes) {
     EXPECT_FALSE(store.Redo(document));
 }
 
-TEST_F(UndoStoreTest, UndoGoesBackToTheFrameTheSnapshotCameFrom) {
+TEST_P(UndoRing, UndoGoesBackToTheFrameTheSnapshotCameFrom) {
     MakeFrames(6);
     ChangeRecorder recorder;
     auto subscription = document.Subscribe(recorder);
     ASSERT_TRUE(document.ShowFrame(3));
-    store.Push(document);
+    Push();
     SetMark(3, 7);
     ASSERT_TRUE(document.ShowFrame(5));
 
@@ -111,27 +124,27 @@ TEST_F(UndoStoreTest, UndoGoesBackToTheFrameTheSnapshotCameFrom) {
     EXPECT_EQ(recorder.changed, std::vector<int>{3});
 }
 
-TEST_F(UndoStoreTest, TheCompiledImageOfALayeredDocumentTakesNoSnapshot) {
+TEST_P(UndoRing, TheCompiledImageOfALayeredDocumentTakesNoSnapshot) {
     MakeFrames(2);
     document.isLayered = true;
     document.currentFrame = 0;
-    store.Push(document);
+    Push();
     EXPECT_FALSE(store.CanUndo());
     EXPECT_FALSE(document.IsModified());
     EXPECT_FALSE(store.Undo(document));
 
     document.currentFrame = 1;  // a layer is ordinary
-    store.Push(document);
+    Push();
     EXPECT_TRUE(store.CanUndo());
 }
 
-TEST_F(UndoStoreTest, ANewChangeAfterUndoDropsTheRedoStepsAhead) {
+TEST_P(UndoRing, ANewChangeAfterUndoDropsTheRedoStepsAhead) {
     MakeFrames(1);
     // Ten pushes fill every slot; after two undos and a new push, the slot ahead still
     // holds a snapshot from the old history, which must never come back.
     for (int i = 0; i < 10; ++i) {
         SetMark(0, std::uint8_t(i));
-        store.Push(document);
+        Push();
     }
     SetMark(0, 10);
     ASSERT_TRUE(store.Undo(document));
@@ -139,7 +152,7 @@ TEST_F(UndoStoreTest, ANewChangeAfterUndoDropsTheRedoStepsAhead) {
     EXPECT_TRUE(store.CanRedo());
     EXPECT_EQ(Mark(0), 8);
     SetMark(0, 50);
-    store.Push(document);
+    Push();
     SetMark(0, 51);
 
     EXPECT_FALSE(store.CanRedo());
@@ -151,10 +164,10 @@ TEST_F(UndoStoreTest, ANewChangeAfterUndoDropsTheRedoStepsAhead) {
     EXPECT_EQ(Mark(0), 7);
 }
 
-TEST_F(UndoStoreTest, SnapshotsFollowTheirFramesWhenFramesComeAndGo) {
+TEST_P(UndoRing, SnapshotsFollowTheirFramesWhenFramesComeAndGo) {
     MakeFrames(3);
     document.ShowFrame(2);
-    store.Push(document);
+    Push();
     SetMark(2, 1);
 
     // A frame inserted at 1: the old frame 2 is now frame 3.
@@ -174,10 +187,10 @@ TEST_F(UndoStoreTest, SnapshotsFollowTheirFramesWhenFramesComeAndGo) {
     // Now frame 0 is changed, then frame 3 again, and frame 0 is deleted. Only frame 3's
     // step is left (as frame 2), before and after an undo.
     document.ShowFrame(0);
-    store.Push(document);
+    Push();
     SetMark(0, 2);
     document.ShowFrame(3);
-    store.Push(document);
+    Push();
     SetMark(3, 3);
     ASSERT_TRUE(store.Undo(document));
     EXPECT_EQ(Mark(3), 1);
@@ -197,6 +210,96 @@ TEST_F(UndoStoreTest, SnapshotsFollowTheirFramesWhenFramesComeAndGo) {
     EXPECT_EQ(Mark(0), 55);
     EXPECT_EQ(Mark(1), 101);
     EXPECT_EQ(Mark(99), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(TilesAndWholeFrames, UndoRing, ::testing::Bool());
+
+TEST_F(UndoStoreTest, AStepHoldsWhatItsChangeReachedAndTheColourTable) {
+    MakeFrames(1);
+    AnimFrame& frame = Frame(0);
+    ASSERT_TRUE(frame.image->CreateBlank(24, 2000, 1500));
+    frame.TakeSizeFromImage();
+    frame.colourMode = ColourMode::TrueColour;
+    store.Push(document);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_LT(store.BytesHeld(), 4096u);  // nothing copied yet
+
+    // A dab in the last, partial tile and one in the first.
+    PixelWriteGuard* guard = store.GuardFor(frame);
+    ASSERT_NE(guard, nullptr);
+    guard->BeforeWrite({1990, 1490, 2005, 1505});
+    for (int y = 1490; y < 1500; ++y) std::memset(frame.image->Line(y) + 3 * 1990, 7, 30);
+    guard->BeforeWrite({0, 0, 1, 1});
+    frame.image->Line(0)[0] = 9;
+    const std::size_t tiles = std::size_t(64 * 64 + 16 * 28) * 3;  // 2000 = 31 x 64 + 16
+    EXPECT_GE(store.BytesHeld(), tiles);
+    EXPECT_LT(store.BytesHeld(), tiles + 4096);
+
+    ASSERT_TRUE(store.Undo(document));
+    EXPECT_EQ(frame.image->Line(0)[0], 255);
+    EXPECT_EQ(frame.image->Line(1499)[3 * 1999], 255);
+    ASSERT_TRUE(store.Redo(document));
+    EXPECT_EQ(frame.image->Line(0)[0], 9);
+    EXPECT_EQ(frame.image->Line(1499)[3 * 1999], 7);
+
+    // A palette change needs no announcement: the table comes back with the step.
+    MakeFrames(1);
+    store.Reset();
+    store.Push(document);
+    Frame(0).image->SetTableWord(4, 0xABCDEF);
+    ASSERT_TRUE(store.Undo(document));
+    EXPECT_EQ(Frame(0).image->GetTableWord(4), DefaultColourTable()[4]);
+}
+
+TEST_F(UndoStoreTest, WritesReachAStepOnlyWhileItIsOpenOnTheirFrame) {
+    MakeFrames(2);
+    EXPECT_EQ(store.GuardFor(Frame(0)), nullptr);  // nothing begun
+    store.Push(document);
+    SetMark(0, 1);
+    store.Push(document);
+    EXPECT_NE(store.GuardFor(Frame(0)), nullptr);
+    EXPECT_EQ(store.GuardFor(Frame(1)), nullptr);
+    SetMark(0, 2);
+    ASSERT_TRUE(store.Undo(document));
+    // Undone, the step holds the change for redo; a write now is not part of it.
+    EXPECT_EQ(store.GuardFor(Frame(0)), nullptr);
+    ASSERT_TRUE(store.Redo(document));
+    EXPECT_EQ(store.GuardFor(Frame(0)), nullptr);
+
+    // A push on the compiled image of a layered document begins nothing there.
+    document.isLayered = true;
+    store.Push(document);
+    EXPECT_EQ(store.GuardFor(Frame(0)), nullptr);
+    document.isLayered = false;
+
+    // An inserted frame leaves the open step open on its frame, a deleted one closes it.
+    store.Push(document);
+    AnimFrame& painted = Frame(0);
+    AnimFrame& other = Frame(1);
+    other.index = 2;
+    painted.index = 1;
+    store.FrameInserted(0);
+    EXPECT_NE(store.GuardFor(painted), nullptr);
+    other.index = 99;  // gone from the numbering
+    store.FrameDeleted(2);
+    EXPECT_NE(store.GuardFor(painted), nullptr);
+    painted.index = 98;
+    store.FrameDeleted(1);
+    EXPECT_EQ(store.GuardFor(painted), nullptr);
+}
+
+TEST_F(UndoStoreTest, AFrameReshapedBehindAStepIsLeftAsItIs) {
+    MakeFrames(1);
+    store.Push(document);
+    SetMark(0, 1);
+    // Made over without a whole-frame step: the tiles no longer fit it.
+    AnimFrame& frame = Frame(0);
+    ASSERT_TRUE(frame.image->CreateBlank(24, 9, 9));
+    frame.TakeSizeFromImage();
+    EXPECT_FALSE(store.Undo(document));
+    EXPECT_EQ(frame.image->GetBitCount(), 24);
+    EXPECT_EQ(frame.width, 9);
+    EXPECT_FALSE(store.CanUndo());
 }
 
 }  // namespace

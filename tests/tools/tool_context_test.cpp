@@ -9,8 +9,10 @@
 
 #include "document/anim_doc.h"
 #include "support/fake_document_environment.h"
+#include "support/fake_edit_view.h"
 #include "support/test_images.h"
 #include "tools/band_tools.h"
+#include "tools/tool_factory.h"
 #include "tools/paint_tool.h"
 #include "document/undo_store.h"
 
@@ -19,34 +21,7 @@ namespace {
 
 using namespace pointer_flags;
 
-class FakeView final : public EditViewPort {
-public:
-    explicit FakeView(CAnimDoc& doc) : doc_(doc) {}
-    CAnimDoc& Document() override { return doc_; }
-    UndoStore& Undo() override { return undo; }
-    void Redraw() override { ++redraws; }
-    Placement GetPlacement() const override { return placement; }
-    void SetPlacement(const Placement& p) override { placement = p; }
-    void ZoomInAt(IntPoint p, const std::optional<IntRect>& r) override {
-        zoomedIn = p;
-        dragged = r;
-    }
-    void ZoomOutAt(IntPoint p) override { zoomedOut = p; }
-    IntPoint PointerInWindow() const override { return pointer; }
-    bool PointerHasEntered() const override { return true; }
-    bool PointerInside() const override { return true; }
-    void SetBusy(bool) override {}
-
-    UndoStore undo;
-    Placement placement{1.0, 0, 0};
-    IntPoint pointer;
-    int redraws = 0;
-    std::optional<IntPoint> zoomedIn, zoomedOut;
-    std::optional<IntRect> dragged;
-
-private:
-    CAnimDoc& doc_;
-};
+using FakeView = testing::FakeEditView;
 
 class ScriptedRandom final : public RandomSource {
 public:
@@ -97,7 +72,7 @@ TEST_F(Tools, APaintStrokeUsesTheBrushAndCanBeUndone) {
     for (int x = 2; x <= 5; ++x) EXPECT_EQ(Index(x, 2), 5) << x;
     EXPECT_EQ(Index(6, 2), 0);  // a segment's end is where the next one would start
     EXPECT_TRUE(doc.changed);
-    ASSERT_TRUE(view.undo.Undo(doc));
+    ASSERT_TRUE(doc.Undo().Undo(doc));
     EXPECT_EQ(Index(3, 2), 0);
 }
 
@@ -180,7 +155,7 @@ TEST_F(Tools, NothingPaintsWhileTheAnimationPlays) {
     tools.SelectTool(tool_id::kFill);
     Stroke(kLeft, {{5, 5}});
     EXPECT_EQ(Index(5, 5), 0);
-    EXPECT_FALSE(view.undo.CanUndo());
+    EXPECT_FALSE(doc.Undo().CanUndo());
     tools.SelectTool(tool_id::kPick);  // picking still works
     Stroke(kLeft, {{5, 5}});
     EXPECT_EQ(doc.foregroundIndex, 0);
@@ -191,7 +166,10 @@ TEST_F(Tools, SymmetryRepeatsTheDabAroundTheCentre) {
     doc.foregroundIndex = 2;
     tools.RebuildBrush();
     tools.symmetryOn = true;
-    tools.symmetry = {SymmetryStyle::Cyclic, 4, 320, 200, 100, 100};
+    tools.settings.symmetryStyle = int(SymmetryStyle::Cyclic);
+    tools.settings.symmetryPoints = 4;
+    tools.settings.symmetryCentreX = 100;
+    tools.settings.symmetryCentreY = 100;
     Stroke(kLeft, {{110, 100}});
     EXPECT_EQ(Index(110, 100), 2);
     EXPECT_EQ(Index(100, 90), 2);
@@ -204,8 +182,8 @@ TEST_F(Tools, SprayKeepsSprayingWhileHeldStill) {
     ScriptedRandom random;
     random.values = {0, 16384, 16384};  // radius R, then the middle of the disc
     tools.random = &random;
-    tools.spraySize = 5;
-    tools.sprayDensity = 1;
+    tools.settings.spraySize = 5;
+    tools.settings.sprayDensity = 1;
     doc.foregroundIndex = 4;
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kSpray);
@@ -329,6 +307,60 @@ TEST_F(Tools, TheColourUnderThePreviewIsThePicturesOwn) {
     EXPECT_EQ(RedOf(tools.FrameColourAt(image, {20, 20}).colour), 99);
     tools.RemovePreview();
     EXPECT_EQ(tools.FrameColourAt(image, {10, 10}).colour, MakeColour(10, 20, 30));
+}
+
+TEST(ToolKinds, EachToolSaysWhatItIsAndWhichCursorItShows) {
+    using S = CursorShape;
+    ToolContext tools;
+    struct Expected {
+        int id;
+        bool paints, band, preview, symmetric;
+        S normal, fx, symmetry, both;
+    };
+    const Expected table[] = {
+        {tool_id::kPaint, true, false, true, true, S::Paint, S::PaintFx, S::PaintSymmetry, S::PaintSymmetry},
+        {tool_id::kLine, true, true, true, true, S::Line, S::LineFx, S::LineSymmetry, S::LineSymmetry},
+        // Square, circle and curve: FX only without symmetry, never a symmetry shape.
+        {tool_id::kSquare, true, true, true, false, S::Square, S::SquareFx, S::Square, S::Square},
+        {tool_id::kCircle, true, true, true, false, S::Circle, S::CircleFx, S::Circle, S::Circle},
+        {tool_id::kCurve, true, true, true, false, S::Curve, S::CurveFx, S::Curve, S::Curve},
+        // The filled shapes paint plain colour: no brush, no FX look.
+        {tool_id::kFilledSquare, true, true, false, false, S::Square, S::Square, S::Square, S::Square},
+        {tool_id::kFilledCircle, true, true, false, false, S::Circle, S::Circle, S::Circle, S::Circle},
+        // Spray has a symmetry shape and no FX shape.
+        {tool_id::kSpray, true, false, false, true, S::Spray, S::Spray, S::SpraySymmetry, S::SpraySymmetry},
+        {tool_id::kFill, true, false, false, false, S::Fill, S::Fill, S::Fill, S::Fill},
+        {tool_id::kPick, false, false, false, false, S::Pick, S::Pick, S::Pick, S::Pick},
+        {tool_id::kMagnify, false, true, false, false, S::Magnify, S::Magnify, S::Magnify, S::Magnify},
+        {tool_id::kHandle, false, false, false, false, S::Handle, S::Handle, S::Handle, S::Handle},
+    };
+    for (const Expected& e : table) {
+        const auto tool = MakeTool(tools, e.id);
+        ASSERT_NE(tool, nullptr) << e.id;
+        EXPECT_EQ(tool->Paints(), e.paints) << e.id;
+        EXPECT_EQ(tool->UsesBand(), e.band) << e.id;
+        EXPECT_EQ(tool->ShowsBrushPreview(), e.preview) << e.id;
+        EXPECT_EQ(tool->RepeatsSymmetrically(), e.symmetric) << e.id;
+        EXPECT_TRUE(tool->Lasting()) << e.id;
+        EXPECT_EQ(tool->Cursor(false, false), e.normal) << e.id;
+        EXPECT_EQ(tool->Cursor(true, false), e.fx) << e.id;
+        EXPECT_EQ(tool->Cursor(false, true), e.symmetry) << e.id;
+        EXPECT_EQ(tool->Cursor(true, true), e.both) << e.id;
+    }
+    EXPECT_FALSE(MakeTool(tools, tool_id::kSymmetryCentre)->Lasting());
+    EXPECT_EQ(MakeTool(tools, tool_id::kClampFrame), nullptr);  // a button, not a tool
+}
+
+TEST_F(Tools, APaintingToolShowsTheBlockedCursorAndPaintsNothingWhilePlaying) {
+    Open(8);
+    doc.playing = true;
+    EXPECT_EQ(tools.Cursor(), CursorShape::Blocked);
+    tools.SelectTool(tool_id::kMagnify);  // zooming is not painting
+    EXPECT_EQ(tools.Cursor(), CursorShape::Magnify);
+    doc.playing = false;
+    tools.SelectTool(tool_id::kLine);
+    tools.symmetryOn = true;
+    EXPECT_EQ(tools.Cursor(), CursorShape::LineSymmetry);
 }
 
 TEST_F(Tools, ThePreviewComesOutLeavingThePictureAsItWas) {

@@ -46,7 +46,9 @@ public:
     void Release(unsigned flags, IntPoint p) override { Add("release", int(flags), p); }
     void Move(CapturedButton button, IntPoint p) override { Add("move", int(button), p); }
     void TimerTick(IntPoint) override { ++ticks; }
+    CursorShape Cursor() const override { return cursor; }
     void Clear() { calls.clear(); }
+    CursorShape cursor = CursorShape::Paint;
 
 private:
     void Add(const char* what, int value, IntPoint p) {
@@ -162,7 +164,7 @@ TEST_F(EditViewTest, ASmallPictureIsCentredInHatching) {
 
 TEST_F(EditViewTest, ZoomTwoShowsEveryPixelAsATwoByTwoBlock) {
     Open(Pattern(20, 10));
-    tools.magnifyType = MagnifyType::Times2;
+    tools.settings.magnifyType = int(MagnifyType::Times2);
     PointerAway();
     view->ZoomIn();
     EXPECT_EQ(view->Zoom(), 2.0);
@@ -212,7 +214,7 @@ TEST_F(EditViewTest, ArrowsMoveTheOriginByEightPicturePixelsWithinBounds) {
     Key(Qt::Key_Left);
     EXPECT_EQ(view->Origin(), QPoint(0, -16));  // never beyond the picture's edge
 
-    tools.magnifyType = MagnifyType::Times3;
+    tools.settings.magnifyType = int(MagnifyType::Times3);
     view->ZoomIn();
     const QPoint before = view->Origin();
     Key(Qt::Key_Left);
@@ -221,7 +223,7 @@ TEST_F(EditViewTest, ArrowsMoveTheOriginByEightPicturePixelsWithinBounds) {
 
 TEST_F(EditViewTest, ZoomKeysFollowTheMagnifyTypeAndEnterUnzooms) {
     Open(Gradient(200, 150));
-    tools.magnifyType = MagnifyType::Times2;
+    tools.settings.magnifyType = int(MagnifyType::Times2);
     PointerAway();
     Key(Qt::Key_X);
     EXPECT_EQ(view->Zoom(), 2.0);
@@ -236,13 +238,13 @@ TEST_F(EditViewTest, ZoomKeysFollowTheMagnifyTypeAndEnterUnzooms) {
     Key(Qt::Key_Z);
     EXPECT_EQ(view->Zoom(), 0.5);
 
-    tools.magnifyType = MagnifyType::Variable;
+    tools.settings.magnifyType = int(MagnifyType::Variable);
     Key(Qt::Key_X);
     EXPECT_DOUBLE_EQ(view->Zoom(), 0.5125);
     Key(Qt::Key_Return);
     EXPECT_EQ(view->Zoom(), 1.0);
-    tools.magnifyType = MagnifyType::Fixed;
-    tools.magnifyFixed = 50;
+    tools.settings.magnifyType = int(MagnifyType::Fixed);
+    tools.settings.magnifyFixed = 50;
     Key(Qt::Key_X);
     EXPECT_EQ(view->Zoom(), 40.0);
     Key(Qt::Key_Enter, Qt::KeypadModifier);
@@ -260,7 +262,7 @@ TEST_F(EditViewTest, UnzoomKeepsTinyPicturesAtSixteenPixels) {
 
 TEST_F(EditViewTest, ZoomingPutsThePointUnderThePointerInTheMiddle) {
     Open(Gradient(400, 300), 200, 150);
-    tools.magnifyType = MagnifyType::Times4;
+    tools.settings.magnifyType = int(MagnifyType::Times4);
     const QSize client = view->viewport()->size();
     PointerAt(50, 30);  // picture (50, 30) at zoom 1, origin 0
     view->ZoomIn();
@@ -274,7 +276,7 @@ TEST_F(EditViewTest, ZoomingPutsThePointUnderThePointerInTheMiddle) {
 
 TEST_F(EditViewTest, CtrlWheelZoomsAtThePointer) {
     Open(Gradient(400, 300), 200, 150);
-    tools.magnifyType = MagnifyType::Times2;
+    tools.settings.magnifyType = int(MagnifyType::Times2);
     Wheel(150, 100, 120, Qt::ControlModifier);
     EXPECT_EQ(view->Zoom(), 2.0);
     const QSize client = view->viewport()->size();
@@ -376,7 +378,7 @@ TEST_F(EditViewTest, TheClickThatFocusesTheViewPaintsNothing) {
 
 TEST_F(EditViewTest, ButtonsExcludeEachOtherAndLostMessagesAreRepaired) {
     Open(Gradient(20, 10));
-    tools.magnifyType = MagnifyType::Times2;
+    tools.settings.magnifyType = int(MagnifyType::Times2);
     PointerAway();
     view->ZoomIn();  // origin (30, 20): window x = 30 + 2 * picture x
     Focus();
@@ -522,42 +524,16 @@ TEST_F(EditViewTest, PrintingWritesAPage) {
     EXPECT_GT(pdf.size(), 500);
 }
 
-TEST_F(EditViewTest, ThePaintCursorGivesWayToTheBlockedOneWhilePlaying) {
+TEST_F(EditViewTest, TheViewShowsTheCursorItsToolsAskFor) {
     Open(Gradient(20, 10));
-    const QImage paint = ToolCursor(32775, false, false).pixmap().toImage();
-    EXPECT_EQ(view->viewport()->cursor().pixmap().toImage(), paint);
-    document.playing = true;
+    auto shown = [this] { return view->viewport()->cursor().pixmap().toImage(); };
+    EXPECT_EQ(shown(), CursorFor(CursorShape::Paint).pixmap().toImage());
+    dispatch.cursor = CursorShape::Blocked;
     Move(45, 30);
-    EXPECT_EQ(view->viewport()->cursor().pixmap().toImage(), BlockedCursor().pixmap().toImage());
-    document.playing = false;
-    tools.symmetryOn = true;
+    EXPECT_EQ(shown(), BlockedCursor().pixmap().toImage());
+    dispatch.cursor = CursorShape::PaintSymmetry;
     Move(46, 30);
-    EXPECT_EQ(view->viewport()->cursor().pixmap().toImage(),
-              ToolCursor(32775, false, true).pixmap().toImage());
-}
-
-TEST(ToolCursorsTest, TheTableChoosesVariants) {
-    using S = CursorShape;
-    EXPECT_EQ(ToolCursorShape(32775, false, false), S::Paint);
-    EXPECT_EQ(ToolCursorShape(32775, true, false), S::PaintFx);
-    EXPECT_EQ(ToolCursorShape(32775, true, true), S::PaintSymmetry);
-    EXPECT_EQ(ToolCursorShape(32792, true, true), S::LineSymmetry);
-    EXPECT_EQ(ToolCursorShape(32792, true, false), S::LineFx);
-    // Square, circle and curve: FX only without symmetry, never a symmetry shape.
-    EXPECT_EQ(ToolCursorShape(32781, true, false), S::SquareFx);
-    EXPECT_EQ(ToolCursorShape(32781, true, true), S::Square);
-    EXPECT_EQ(ToolCursorShape(32781, false, true), S::Square);
-    EXPECT_EQ(ToolCursorShape(32782, true, true), S::Circle);
-    EXPECT_EQ(ToolCursorShape(32784, true, false), S::CurveFx);
-    // Spray has a symmetry shape and no FX shape.
-    EXPECT_EQ(ToolCursorShape(32788, true, false), S::Spray);
-    EXPECT_EQ(ToolCursorShape(32788, true, true), S::SpraySymmetry);
-    // The filled shapes share the outlines' normal shape and have no variants.
-    EXPECT_EQ(ToolCursorShape(32780, true, false), S::Square);
-    EXPECT_EQ(ToolCursorShape(32783, false, true), S::Circle);
-    // Every other tool ignores both settings.
-    EXPECT_EQ(ToolCursorShape(32787, true, true), S::Grab);
-    EXPECT_EQ(ToolCursorShape(32779, true, true), S::Pick);
+    EXPECT_EQ(shown(), CursorFor(CursorShape::PaintSymmetry).pixmap().toImage());
 }
 
 TEST(ToolCursorsTest, EveryShapeIsDrawnInBlackOnWhiteAndDiffersFromTheOthers) {

@@ -274,7 +274,7 @@ TEST_F(MainWindow, ARightClickOnAToolOpensItsSettingsAndNeverTheToolbarMenu) {
     });
     QTest::qWait(50);
     EXPECT_EQ(density, 100);
-    EXPECT_EQ(frame.Tools().sprayDensity, 321);
+    EXPECT_EQ(frame.Tools().settings.sprayDensity, 321);
 }
 
 TEST_F(MainWindow, ThePicturesStatusTextReplacesAStaleMenuTip) {
@@ -333,7 +333,7 @@ TEST_F(MainWindow, ACancelledExitLeavesEveryEditToBeAskedAbout) {
 TEST_F(MainWindow, ANewWindowStartsWithTheSinglePixelBrushAndItsCheckMarks) {
     CMainFrame frame(ui, settings);
     frame.show();
-    frame.Tools().preferences.animatedBrush = 0;
+    frame.Tools().settings.animatedBrush = 0;
     frame.Tools().brush.shapeChoice = 1036;  // "Diam 25", left by an earlier picture
     frame.Tools().brush.kind = BrushKind::Shape;
     CBitmapEditView* view = NewImage(frame, 1);  // 16 colours

@@ -86,10 +86,10 @@ TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
     EXPECT_EQ(Index(59, 39), 4);
     EXPECT_EQ(Index(22, 22), 9);  // the square's own colour stops the fill
 
-    ASSERT_TRUE(view->Undo().Undo(doc));
+    ASSERT_TRUE(doc.Undo().Undo(doc));
     EXPECT_EQ(Index(59, 39), 0);
     EXPECT_EQ(Index(22, 22), 9);
-    ASSERT_TRUE(view->Undo().Redo(doc));
+    ASSERT_TRUE(doc.Undo().Redo(doc));
     EXPECT_EQ(Index(59, 39), 4);
     EXPECT_TRUE(doc.changed);
 }

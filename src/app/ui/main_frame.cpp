@@ -20,11 +20,9 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
-#include <set>
 
-#include "app/app_commands.h"
 #include "app/command_table.h"
-#include "app/select_file_type_model.h"
+#include "app/commands/exit_round.h"
 #include "app/ui/action_icons.h"
 #include "app/ui/edit_view_frame.h"
 #include "app/ui/lock_indicators.h"
@@ -61,7 +59,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
     };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
     tools_.ui = &ui_;
-    tools_.toolChanged = [this] { UpdateToolStates(); };
+    tools_.toolChanged = [this] { UpdateCommandStates(); };
 
     CreateActions();
     CreateStatusBar();
@@ -186,7 +184,7 @@ void CMainFrame::CreateToolbars() {
         if (layout.resourceId == 130) {
             auto* tools = new ToolGridBar(ToQString(layout.title), this);
             tools->setObjectName(BarObjectName(layout.resourceId));
-            tools->onRightClick = [this](int id) { RunRightClick(id); };
+            tools->onRightClick = [this](int id) { Run(RightClickCommandFor(id)); };
             for (int id : layout.buttons)
                 if (QAction* a = Action(id)) tools->AddAction(a);
             addToolBar(Qt::LeftToolBarArea, tools);
@@ -199,7 +197,7 @@ void CMainFrame::CreateToolbars() {
             if (id == 0) bar->addSeparator();
             else if (QAction* a = Action(id)) bar->addAction(a);
         }
-        // Bars whose buttons have not arrived yet stay out of the way.
+        // A bar with no buttons stays out of the way.
         if (bar->actions().isEmpty()) bar->hide();
         addToolBar(Qt::TopToolBarArea, bar);
     }
@@ -241,8 +239,7 @@ void CMainFrame::RestoreSettings() {
     const std::string state = settings_.GetString(kBarSection, kBarStateKey);
     if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     environment_.RecentFiles().Load(settings_);
-    tools_.preferences.Load(settings_);
-    tools_.ApplyPreferences();
+    tools_.settings.Load(settings_);
     RebuildRecentFilesMenu();
 }
 
@@ -258,8 +255,7 @@ void CMainFrame::SaveSettings() {
     placement.bottom = normal.top() + normal.height();
     placement.Store(settings_);
     environment_.RecentFiles().Store(settings_);
-    tools_.CollectPreferences();
-    tools_.preferences.Store(settings_);
+    tools_.settings.Store(settings_);
 }
 
 void CMainFrame::RebuildRecentFilesMenu() {
@@ -284,16 +280,11 @@ CBitmapEditView* CMainFrame::ActiveView() const {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    CBitmapEditView* view = ActiveView();
-    const bool hasView = view != nullptr;
-    const bool single = hasView && !view->Document().isAnimation;
-    for (int id : {cmd::kSaveAs, cmd::kCopy, cmd::kPrint, cmd::kPrintPreview, cmd::kNewWindow,
-                   cmd::kZoomIn, cmd::kZoomOut, cmd::kUnzoom, cmd::kClampFrame, cmd::kDuplicateImage,
-                   cmd::kCascade, cmd::kTile, cmd::kCloseWindow})
-        Action(id)->setEnabled(hasView);
-    Action(cmd::kSave)->setEnabled(single);
-    Action(cmd::kSaveAs)->setEnabled(single);
-    UpdateToolStates();
+    const CommandContext context = Context();
+    for (const auto& [id, action] : actions_) {
+        action->setEnabled(CommandEnabled(id, context));
+        if (action->isCheckable()) action->setChecked(CommandChecked(id, context).value_or(false));
+    }
 }
 
 CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) {
@@ -348,71 +339,53 @@ void CMainFrame::OpenPath(const std::string& path) {
     AddWindow(std::move(document));
 }
 
+CommandContext CMainFrame::Context() {
+    return {ActiveDocument(), tools_, ui_, environment_, *this};
+}
+
 void CMainFrame::Run(int commandId) {
-    CBitmapEditView* view = ActiveView();
     // Nothing reads, saves or changes a frame with the brush preview painted into it.
     tools_.RemovePreview();
-    if (RunToolCommand(commandId)) {
-        UpdateCommandStates();
-        // After a toolbar click or a dialog the picture takes the keyboard again, so the
-        // next press paints at once.
-        if (CBitmapEditView* active = ActiveView()) active->setFocus();
-        return;
-    }
-    switch (commandId) {
-        case cmd::kNew: OnNew(); break;
-        case cmd::kOpen: OnOpen(); break;
-        case cmd::kImageNew: NewDocument(NewDocumentKind::NewImage); break;
-        case cmd::kAnimNew: NewDocument(NewDocumentKind::NewAnimation); break;
-        case cmd::kImageOpen: OnImageOpen(); break;
-        case cmd::kPasteImage: NewDocument(NewDocumentKind::FromClipboard); break;
-        case cmd::kDuplicateImage: NewDocument(NewDocumentKind::Duplicate); break;
-        case cmd::kImageFromBrush: NewDocument(NewDocumentKind::FromBrush); break;
-        case cmd::kSave: if (view) view->Document().Save(); break;
-        case cmd::kSaveAs: if (view) view->Document().SaveAs(); break;
-        case cmd::kCopy: if (view) view->CopyFrameToClipboard(); break;
-        case cmd::kPrint: OnPrint(); break;
-        case cmd::kPrintPreview: OnPrintPreview(); break;
-        case cmd::kPrintSetup: OnPrintSetup(); break;
-        case cmd::kNewWindow: OnNewWindow(); break;
-        case cmd::kHelp: OnHelp(); break;
-        case cmd::kAbout: OnAbout(); break;
-        case cmd::kExit: close(); break;
-        case cmd::kZoomIn: if (view) view->ZoomIn(); break;
-        case cmd::kZoomOut: if (view) view->ZoomOut(); break;
-        case cmd::kUnzoom: if (view) view->Unzoom(); break;
-        case cmd::kClampFrame: if (view) view->ClampFrame(); break;
-        case cmd::kCascade: mdi_->cascadeSubWindows(); break;
-        case cmd::kTile: mdi_->tileSubWindows(); break;
-        case cmd::kCloseWindow: mdi_->closeActiveSubWindow(); break;
-        default: break;
-    }
+    CommandContext context = Context();
+    RunCommand(commandId, context);
     UpdateCommandStates();
+    // After a toolbar click or a dialog the picture takes the keyboard again, so the next
+    // press paints at once.
+    if (CBitmapEditView* active = ActiveView()) active->setFocus();
 }
 
-void CMainFrame::OnNew() {
-    SelectFileTypeModel choice(SelectFileTypeModel::Question::ImageOrAnimation);
-    if (!ui_.RunDialog(choice)) return;
-    NewDocument(choice.Choice() == 0 ? NewDocumentKind::NewImage : NewDocumentKind::NewAnimation);
+// --- Shell ----------------------------------------------------------------------------------
+
+CAnimDoc* CMainFrame::ActiveDocument() {
+    CBitmapEditView* view = ActiveView();
+    return view ? &view->Document() : nullptr;
 }
 
-void CMainFrame::OnOpen() {
-    SelectFileTypeModel choice(SelectFileTypeModel::Question::ImageOrAnimation);
-    // Animations open from their scripts and movies, whose readers are still to come.
-    choice.SetSecondEnabled(false);
-    if (!ui_.RunDialog(choice)) return;
-    if (choice.Choice() == 0) OnImageOpen();
-}
-
-void CMainFrame::OnImageOpen() {
-    if (auto path = ChooseImageFileToOpen(environment_.FileContext())) OpenPath(*path);
-}
-
-void CMainFrame::OnNewWindow() {
+void CMainFrame::NewWindow() {
     if (CBitmapEditViewFrame* frame = ActiveFrame()) AddWindow(frame->SharedDocument());
 }
 
-void CMainFrame::OnHelp() {
+void CMainFrame::CascadeWindows() { mdi_->cascadeSubWindows(); }
+void CMainFrame::TileWindows() { mdi_->tileSubWindows(); }
+void CMainFrame::CloseActiveWindow() { mdi_->closeActiveSubWindow(); }
+void CMainFrame::Exit() { close(); }
+
+void CMainFrame::ZoomActiveView(Zoom zoom) {
+    CBitmapEditView* view = ActiveView();
+    if (!view) return;
+    switch (zoom) {
+        case Zoom::In: view->ZoomIn(); break;
+        case Zoom::Out: view->ZoomOut(); break;
+        case Zoom::Unzoom: view->Unzoom(); break;
+        case Zoom::ClampFrame: view->ClampFrame(); break;
+    }
+}
+
+void CMainFrame::CopyFrameToClipboard() {
+    if (CBitmapEditView* view = ActiveView()) view->CopyFrameToClipboard();
+}
+
+void CMainFrame::ShowHelp() {
     // The help travels inside the program; the browser gets a copy in the cache folder.
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/help";
     QDir().mkpath(folder);
@@ -425,7 +398,7 @@ void CMainFrame::OnHelp() {
                         "Help", MessageIcon::Exclamation);
 }
 
-void CMainFrame::OnPrint() {
+void CMainFrame::Print() {
     CBitmapEditView* view = ActiveView();
     if (!view) return;
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -433,7 +406,7 @@ void CMainFrame::OnPrint() {
     if (dialog.exec() == QDialog::Accepted) view->PrintFrame(*printer_);
 }
 
-void CMainFrame::OnPrintPreview() {
+void CMainFrame::PrintPreview() {
     CBitmapEditView* view = ActiveView();
     if (!view) return;
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -443,13 +416,13 @@ void CMainFrame::OnPrintPreview() {
     preview.exec();
 }
 
-void CMainFrame::OnPrintSetup() {
+void CMainFrame::PrintSetup() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPageSetupDialog dialog(printer_.get(), this);
     dialog.exec();
 }
 
-void CMainFrame::OnAbout() {
+void CMainFrame::ShowAbout() {
     QMessageBox::about(this, "About Quillor",
                        "<b>Quillor</b> 0.1<br>A paint and sprite-animation program.");
 }
@@ -459,15 +432,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     closing_ = true;
     SaveSettings();
     // Ask about every changed document first, as one round; only then close windows.
-    std::set<CAnimDoc*> asked;
-    for (QMdiSubWindow* w : mdi_->subWindowList()) {
-        auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w);
-        if (!frame || !asked.insert(&frame->Document()).second) continue;
-        if (!frame->Document().SaveModified(false)) {
-            closing_ = false;
-            event->ignore();
-            return;
-        }
+    std::vector<CAnimDoc*> documents;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w)) documents.push_back(&frame->Document());
+    if (!ConfirmExit(documents)) {
+        closing_ = false;
+        event->ignore();
+        return;
     }
     for (QMdiSubWindow* w : mdi_->subWindowList())
         if (auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w)) frame->CloseWithoutAsking();

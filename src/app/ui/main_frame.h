@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "app/commands/command.h"
+#include "app/commands/shell.h"
 #include "app/ui/gui_environment.h"
 #include "document/new_document_kind.h"
 #include "tools/tool_context.h"
@@ -26,17 +28,31 @@ class LockIndicators;
 // The main window: the multiple-document area, the menus and toolbars, the status bar,
 // and the application-level commands. Its settings (placement, toolbars, recent files,
 // tool preferences) are read when it is made and written when it closes.
-class CMainFrame final : public QMainWindow {
+class CMainFrame final : public QMainWindow, public Shell {
     Q_OBJECT
 public:
     CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
+    // --- Shell: what the commands ask of the windows -----------------------------------
+    CAnimDoc* ActiveDocument() override;
     // Opens a file as the program's open path does: an open document is brought forward,
     // anything else gets a window (which closes again if the file gave nothing to keep).
-    void OpenPath(const std::string& path);
+    void OpenPath(const std::string& path) override;
     // Creates a document of `kind` in a new window; false when nothing was made.
-    bool NewDocument(NewDocumentKind kind);
+    bool NewDocument(NewDocumentKind kind) override;
+    void NewWindow() override;
+    void CascadeWindows() override;
+    void TileWindows() override;
+    void CloseActiveWindow() override;
+    void Exit() override;
+    void ZoomActiveView(Zoom zoom) override;
+    void CopyFrameToClipboard() override;
+    void Print() override;
+    void PrintPreview() override;
+    void PrintSetup() override;
+    void ShowHelp() override;
+    void ShowAbout() override;
 
     // Opens every local file a drop (or paste of file names) carries.
     void OpenDropped(const QMimeData& data);
@@ -66,27 +82,9 @@ private:
     void ShowViewStatus(const QString& text);
     void RebuildRecentFilesMenu();
     CBitmapEditViewFrame* AddWindow(std::shared_ptr<CAnimDoc> document);
+    // Runs a command of the menus, keys or toolbars, then shows the commands' new states.
     void Run(int commandId);
-    // The painting commands: tools, brushes, undo and clearing (main_frame_tools.cpp).
-    // False when `commandId` is none of them.
-    bool RunToolCommand(int commandId);
-    // A right click on a "Tools" bar button.
-    void RunRightClick(int commandId);
-    void ClearCurrentFrame();
-    // The "Paint Brush Shape" dialog and what its choice asks for.
-    void ChooseBrushShape();
-    void UpdateToolStates();
-
-    // Application commands.
-    void OnNew();
-    void OnOpen();
-    void OnImageOpen();
-    void OnHelp();
-    void OnPrint();
-    void OnPrintPreview();
-    void OnPrintSetup();
-    void OnNewWindow();
-    void OnAbout();
+    CommandContext Context();
 
     Interaction& ui_;
     SettingsStore& settings_;

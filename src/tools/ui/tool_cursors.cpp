@@ -71,56 +71,6 @@ QCursor Build(CursorShape shape) {
 
 }  // namespace
 
-CursorShape ToolCursorShape(int toolId, bool fxOn, bool symmetryOn) {
-    switch (toolId) {
-        case 32775:  // paint
-        case 3:      // brush handle placement shows the brush at the pointer, as painting does
-            return symmetryOn ? CursorShape::PaintSymmetry
-                   : fxOn     ? CursorShape::PaintFx
-                              : CursorShape::Paint;
-        case 32792:  // line
-            return symmetryOn ? CursorShape::LineSymmetry
-                   : fxOn     ? CursorShape::LineFx
-                              : CursorShape::Line;
-        case 32781:  // square
-            return fxOn && !symmetryOn ? CursorShape::SquareFx : CursorShape::Square;
-        case 32782:  // circle
-            return fxOn && !symmetryOn ? CursorShape::CircleFx : CursorShape::Circle;
-        case 32784:  // curve
-            return fxOn && !symmetryOn ? CursorShape::CurveFx : CursorShape::Curve;
-        case 32788:  // spray
-            return symmetryOn ? CursorShape::SpraySymmetry : CursorShape::Spray;
-        case 32780:  // filled square
-        case 1:      // custom brush sizing drags a box too
-            return CursorShape::Square;
-        case 32783:
-            return CursorShape::Circle;  // filled circle
-        case 32779:
-            return CursorShape::Pick;
-        case 32777:
-            return CursorShape::Fill;
-        case 32778:
-            return CursorShape::Magnify;
-        case 32789:
-            return CursorShape::Text;
-        case 32790:
-            return CursorShape::Handle;
-        case 32776:
-            return CursorShape::RedEye;
-        case 32785:  // grab
-        case 32787:  // grab free-hand
-        case 32791:  // crop frame: an area is chosen as for a grab
-            return CursorShape::Grab;
-        case 5:
-            return CursorShape::SymmetryCentre;
-        case 2:  // brush stretch
-        case 4:  // brush rotation
-            return CursorShape::BrushStretch;
-        default:
-            return CursorShape::Paint;
-    }
-}
-
 QCursor CursorFor(CursorShape shape) {
     // Pixmaps must go before the application object does, not with the static objects.
     static std::map<CursorShape, QCursor>* made = nullptr;
@@ -134,10 +84,6 @@ QCursor CursorFor(CursorShape shape) {
     auto found = made->find(shape);
     if (found == made->end()) found = made->emplace(shape, Build(shape)).first;
     return found->second;
-}
-
-QCursor ToolCursor(int toolId, bool fxOn, bool symmetryOn) {
-    return CursorFor(ToolCursorShape(toolId, fxOn, symmetryOn));
 }
 
 QCursor BlockedCursor() {

@@ -250,7 +250,7 @@ void CBitmapEditView::Invalidate() {
 // --- Zoom ------------------------------------------------------------------------------------
 
 MagnifySettings CBitmapEditView::Magnify() const {
-    return {tools_.magnifyType, tools_.magnifyFixed};
+    return tools_.Magnify();
 }
 
 void CBitmapEditView::ZoomIn() {

@@ -13,7 +13,6 @@
 #include "view/shift_lock.h"
 #include "tools/edit_view_port.h"
 #include "view/status_text.h"
-#include "document/undo_store.h"
 #include "tools/tool_context.h"
 #include "tools/tool_dispatch.h"
 #include "view/view_placement.h"
@@ -43,7 +42,6 @@ public:
 
     // EditViewPort: what the tools use.
     CAnimDoc& Document() override { return document_; }
-    UndoStore& Undo() override { return undo_; }
     void Redraw() override { viewport()->update(); }
     Placement GetPlacement() const override { return CurrentPlacement(); }
     void SetPlacement(const Placement& placement) override { ApplyPlacement(placement); }
@@ -176,9 +174,8 @@ private:
     bool ticked_ = false;
     bool syncingScrollBars_ = false;
     int wheelRemainder_ = 0;
-    int shownCursor_ = 0;
+    std::optional<CursorShape> shownCursor_;
 
-    UndoStore undo_;
     QTimer timer_;
     // The visible part of the picture, in device pixels; kept between paints so that a
     // paint allocates nothing.

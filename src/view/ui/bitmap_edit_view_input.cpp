@@ -171,16 +171,10 @@ void CBitmapEditView::RefreshStatus(IntPoint window) {
 }
 
 void CBitmapEditView::UpdateCursor() {
-    const int tool = dispatch_->CurrentToolId();
-    const bool blocked =
-        IsPaintingTool(tool) &&
-        IsPaintingBlocked(document_.playing, document_.isLayered, document_.currentFrame);
-    const int key =
-        blocked ? -1 : tool * 4 + (tools_.fxBrushOn ? 2 : 0) + (tools_.symmetryOn ? 1 : 0);
-    if (key == shownCursor_) return;
-    shownCursor_ = key;
-    viewport()->setCursor(blocked ? BlockedCursor()
-                                  : ToolCursor(tool, tools_.fxBrushOn, tools_.symmetryOn));
+    const CursorShape shape = dispatch_->Cursor();
+    if (shownCursor_ == shape) return;
+    shownCursor_ = shape;
+    viewport()->setCursor(CursorFor(shape));
 }
 
 // --- Wheel and keys --------------------------------------------------------------------------

@@ -1,0 +1,69 @@
+// The brush: single pixel, the previous brush, single colour, the frames of an animated
+// brush, and the brush settings the Brush menu turns on and off.
+
+#include "app/command_table.h"
+#include "app/commands/command_rules.h"
+#include "tools/tool_context.h"
+
+namespace quillor {
+
+namespace {
+
+using namespace command_rules;
+
+bool TrueColour(CommandContext& c) { return c.tools.HasPicture() && c.tools.Target().TrueColour(); }
+
+// The last frame an animated brush may step to: the document's last.
+int LastFrame(const CommandContext& c) {
+    return c.document ? std::max(0, int(c.document->frameCount) - 1) : 0;
+}
+
+void SinglePixel(CommandContext& c) {
+    if (c.tools.HasPicture()) c.tools.brush.UseSinglePixel(c.tools.Target(), c.ui);
+}
+
+void SingleColour(CommandContext& c) {
+    if (c.tools.HasPicture()) c.tools.brush.SingleColour(c.tools.Target(), c.document->frameCount);
+}
+
+// A Brush menu setting kept in the tool settings, 0 or 1.
+template <int ToolPreferences::*setting>
+bool IsOn(const CommandContext& c) {
+    return c.tools.settings.*setting != 0;
+}
+template <int ToolPreferences::*setting>
+void Flip(CommandContext& c) {
+    c.tools.settings.*setting = c.tools.settings.*setting != 0 ? 0 : 1;
+}
+
+void FlipGuideOnly(CommandContext& c) {
+    // A rotation in progress ends before its look changes.
+    c.tools.RestoreTool();
+    Flip<&ToolPreferences::brushRotateGuideOnly>(c);
+}
+
+constexpr Command kCommands[] = {
+    {cmd::kSinglePixelBrush, HasDocument, nullptr, SinglePixel},
+    {cmd::kRestorePreviousBrush, HasDocument, nullptr,
+     [](CommandContext& c) { c.tools.brush.RestorePreviousBrush(TrueColour(c)); }},
+    {cmd::kSingleColour, HasDocument, nullptr, SingleColour},
+    {cmd::kNextBrushImage, HasDocument, nullptr,
+     [](CommandContext& c) { c.tools.brush.NextFrame(TrueColour(c), LastFrame(c)); }},
+    {cmd::kPreviousBrushImage, HasDocument, nullptr,
+     [](CommandContext& c) { c.tools.brush.PreviousFrame(TrueColour(c), LastFrame(c)); }},
+    {cmd::kFirstBrushImage, HasDocument, nullptr,
+     [](CommandContext& c) { c.tools.brush.FirstFrame(TrueColour(c)); }},
+    {cmd::kAnimatedBrushes, Always, IsOn<&ToolPreferences::animatedBrush>,
+     Flip<&ToolPreferences::animatedBrush>},
+    {cmd::kAntiAlias, Always, IsOn<&ToolPreferences::brushAntiAlias>,
+     Flip<&ToolPreferences::brushAntiAlias>},
+    {cmd::kRotationGuideOnly, Always, IsOn<&ToolPreferences::brushRotateGuideOnly>, FlipGuideOnly},
+    {cmd::kBilinearResize, Always, IsOn<&ToolPreferences::brushBilinearStretch>,
+     Flip<&ToolPreferences::brushBilinearStretch>},
+};
+
+}  // namespace
+
+std::span<const Command> BrushCommands() { return kCommands; }
+
+}  // namespace quillor

@@ -1,0 +1,32 @@
+// Undo, redo and clearing the frame, from the Edit menu and the "Tools" bar alike.
+
+#include "app/command_table.h"
+#include "app/commands/command_rules.h"
+#include "document/frame_clear.h"
+#include "document/undo_store.h"
+#include "tools/tool_ids.h"
+
+namespace quillor {
+
+namespace {
+
+using namespace command_rules;
+
+void Undo(CommandContext& c) { c.document->Undo().Undo(*c.document); }
+void Redo(CommandContext& c) { c.document->Undo().Redo(*c.document); }
+void Clear(CommandContext& c) { ClearCurrentFrame(*c.document); }
+
+constexpr Command kCommands[] = {
+    {cmd::kEditUndo, HasDocument, nullptr, Undo},
+    {tool_id::kUndo, HasDocument, nullptr, Undo},
+    {cmd::kEditRedo, HasDocument, nullptr, Redo},
+    {tool_id::kRedo, HasDocument, nullptr, Redo},
+    {cmd::kEditClear, HasDocument, nullptr, Clear},
+    {tool_id::kClearScreen, HasDocument, nullptr, Clear},
+};
+
+}  // namespace
+
+std::span<const Command> EditCommands() { return kCommands; }
+
+}  // namespace quillor

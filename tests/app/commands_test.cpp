@@ -1,0 +1,211 @@
+// The commands of the menus, keys and toolbars, run headless: a real document and tools,
+// the user scripted, and the windows faked.
+
+#include "app/commands/command.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/command_table.h"
+#include "app/commands/exit_round.h"
+#include "app/commands/shell.h"
+#include "document/anim_doc.h"
+#include "document/undo_store.h"
+#include "support/fake_document_environment.h"
+#include "support/temp_dir.h"
+#include "tools/spray_options_model.h"
+#include "tools/tool_context.h"
+#include "tools/tool_ids.h"
+
+namespace quillor {
+namespace {
+
+// Writes down what the commands ask of the windows.
+class FakeShell final : public Shell {
+public:
+    CAnimDoc* document = nullptr;
+    std::vector<std::string> calls;
+
+    CAnimDoc* ActiveDocument() override { return document; }
+    bool NewDocument(NewDocumentKind kind) override {
+        calls.push_back("new " + std::to_string(int(kind)));
+        return true;
+    }
+    void OpenPath(const std::string& path) override { calls.push_back("open " + path); }
+    void NewWindow() override { calls.push_back("new window"); }
+    void CascadeWindows() override { calls.push_back("cascade"); }
+    void TileWindows() override { calls.push_back("tile"); }
+    void CloseActiveWindow() override { calls.push_back("close"); }
+    void Exit() override { calls.push_back("exit"); }
+    void ZoomActiveView(Zoom zoom) override { calls.push_back("zoom " + std::to_string(int(zoom))); }
+    void CopyFrameToClipboard() override { calls.push_back("copy"); }
+    void Print() override { calls.push_back("print"); }
+    void PrintPreview() override { calls.push_back("preview"); }
+    void PrintSetup() override { calls.push_back("setup"); }
+    void ShowHelp() override { calls.push_back("help"); }
+    void ShowAbout() override { calls.push_back("about"); }
+};
+
+class CommandsTest : public ::testing::Test {
+protected:
+    // A document with one 8-bit 20 x 10 frame, made the active one.
+    void OpenPicture(ColourMode mode = ColourMode::Colours256) {
+        AnimFrame* frame = doc.AddFrames(1);
+        frame->image->CreateBlank(8, 20, 10);
+        frame->colourMode = mode;
+        frame->TakeSizeFromImage();
+        frame->name = doc.path = dir.File("picture.bmp");
+        shell.document = &doc;
+        tools.ui = &env.ui;
+        tools.document = &doc;
+        tools.currentImage = frame;
+    }
+    CommandContext Context() { return {shell.document, tools, env.ui, env, shell}; }
+    bool Run(int id) {
+        CommandContext c = Context();
+        return RunCommand(id, c);
+    }
+    std::uint8_t Pixel(int x, int y) { return doc.FindFrame(0)->image->Line(y)[x]; }
+
+    testing::TempDir dir;
+    testing::FakeDocumentEnvironment env;
+    CAnimDoc doc{env};
+    ToolContext tools;
+    FakeShell shell;
+};
+
+TEST_F(CommandsTest, ClearFillsTheFrameAndTheUndoCommandsOfMenuAndBarBringItBack) {
+    OpenPicture();
+    doc.FindFrame(0)->image->Line(3)[4] = 9;
+    doc.backgroundIndex = 5;
+    ASSERT_TRUE(Run(cmd::kEditClear));
+    EXPECT_EQ(Pixel(4, 3), 5);
+    EXPECT_EQ(Pixel(19, 9), 5);
+    EXPECT_TRUE(doc.changed);
+
+    ASSERT_TRUE(Run(tool_id::kUndo));  // the bar's button and the menu item are one history
+    EXPECT_EQ(Pixel(4, 3), 9);
+    EXPECT_EQ(Pixel(0, 0), 0);
+    ASSERT_TRUE(Run(cmd::kEditRedo));
+    EXPECT_EQ(Pixel(4, 3), 5);
+    ASSERT_TRUE(Run(cmd::kEditUndo));
+    EXPECT_EQ(Pixel(4, 3), 9);
+    ASSERT_TRUE(Run(tool_id::kClearScreen));
+    EXPECT_EQ(Pixel(4, 3), 5);
+    ASSERT_TRUE(Run(tool_id::kRedo));  // nothing ahead: the clear dropped the redo step
+    EXPECT_EQ(Pixel(4, 3), 5);
+}
+
+TEST_F(CommandsTest, CommandsOnAPictureWaitForOne) {
+    for (int id : {cmd::kEditClear, cmd::kEditUndo, tool_id::kRedo, cmd::kSave, cmd::kSaveAs,
+                   cmd::kNewWindow, cmd::kCopy, cmd::kZoomIn, cmd::kSinglePixelBrush}) {
+        EXPECT_FALSE(CommandEnabled(id, Context())) << id;
+        EXPECT_FALSE(Run(id)) << id;
+    }
+    EXPECT_TRUE(shell.calls.empty());
+    // What needs no picture is there from the start.
+    for (int id : {cmd::kNew, cmd::kImageOpen, cmd::kHelp, cmd::kExit, tool_id::kSpray})
+        EXPECT_TRUE(CommandEnabled(id, Context())) << id;
+    EXPECT_FALSE(CommandEnabled(34999, Context()));  // no such command
+}
+
+TEST_F(CommandsTest, ChoosingAToolChecksItsButtonAndTheTogglesShowTheirState) {
+    OpenPicture();
+    EXPECT_EQ(CommandChecked(tool_id::kPaint, Context()), true);
+    ASSERT_TRUE(Run(tool_id::kFill));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kFill);
+    EXPECT_EQ(CommandChecked(tool_id::kFill, Context()), true);
+    EXPECT_EQ(CommandChecked(tool_id::kPaint, Context()), false);
+    ASSERT_TRUE(Run(cmd::kUsePaintTool));
+    EXPECT_EQ(CommandChecked(tool_id::kPaint, Context()), true);
+
+    EXPECT_EQ(CommandChecked(tool_id::kSymmetry, Context()), false);
+    ASSERT_TRUE(Run(tool_id::kSymmetry));
+    EXPECT_TRUE(tools.symmetryOn);
+    EXPECT_EQ(CommandChecked(tool_id::kSymmetry, Context()), true);
+    ASSERT_TRUE(Run(cmd::kAntiAlias));
+    EXPECT_EQ(tools.settings.brushAntiAlias, 1);
+    EXPECT_EQ(CommandChecked(cmd::kAntiAlias, Context()), true);
+    EXPECT_EQ(CommandChecked(cmd::kSave, Context()), std::nullopt);  // no checked state
+}
+
+TEST_F(CommandsTest, ARightClickOpensTheToolsSettingsOrChoosesTheTool) {
+    EXPECT_EQ(RightClickCommandFor(tool_id::kSpray), tool_id::kSpray + 120);
+    EXPECT_EQ(RightClickCommandFor(tool_id::kPaint), cmd::kChooseBrushShape);
+    EXPECT_EQ(RightClickCommandFor(tool_id::kPick), tool_id::kPick);  // no settings of its own
+
+    env.ui.ExpectDialogOf<SprayOptionsModel>("Spray Paint Options", [](SprayOptionsModel& m) {
+        EXPECT_EQ(m.Density(), 100);
+        m.SetDensity(250);
+        return true;
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kSpray)));
+    EXPECT_EQ(tools.settings.sprayDensity, 250);
+    env.ui.ExpectDialogOf<SprayOptionsModel>("Spray Paint Options", [](SprayOptionsModel& m) {
+        m.SetDensity(7);
+        return false;  // Cancel
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kSpray)));
+    EXPECT_EQ(tools.settings.sprayDensity, 250);
+}
+
+TEST_F(CommandsTest, SaveRefusesWhatTheFormatCannotHoldAndWritesNothing) {
+    OpenPicture(ColourMode::Colours16);
+    doc.path = dir.File("sixteen.png");
+    doc.changed = true;
+    ASSERT_TRUE(Run(cmd::kSave));
+    EXPECT_TRUE(env.ui.OnlyMessageIs("Please use BMP format to save 16 colour (4 bit) images.",
+                                     "Cannot Save", MessageIcon::Information));
+    EXPECT_TRUE(testing::ListFolder(dir.Path()).empty());
+    EXPECT_TRUE(doc.changed);
+
+    // An animation is saved through its script, not the single-image Save.
+    doc.isAnimation = true;
+    EXPECT_FALSE(CommandEnabled(cmd::kSave, Context()));
+    EXPECT_FALSE(CommandEnabled(cmd::kSaveAs, Context()));
+}
+
+TEST_F(CommandsTest, WindowCommandsGoToTheWindows) {
+    OpenPicture();
+    for (int id : {cmd::kNewWindow, cmd::kZoomIn, cmd::kClampFrame, cmd::kCopy, cmd::kDuplicateImage,
+                   cmd::kCloseWindow, cmd::kExit})
+        ASSERT_TRUE(Run(id)) << id;
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"new window", "zoom 0", "zoom 3", "copy",
+                                                     "new " + std::to_string(int(NewDocumentKind::Duplicate)),
+                                                     "close", "exit"}));
+}
+
+TEST(ExitRound, EachChangedDocumentIsAskedOnceAndACancelKeepsEveryEdit) {
+    testing::FakeDocumentEnvironment env;
+    CAnimDoc first{env}, second{env}, saved{env};
+    first.changed = second.changed = true;
+    first.path = "/first.bmp";
+    second.path = "/second.bmp";
+    env.ui.ExpectQuestion("Unsaved Changes", Answer::No);
+    env.ui.ExpectQuestion("Unsaved Changes", Answer::Cancel);
+    // Two windows on the first document: asked once.
+    EXPECT_FALSE(ConfirmExit({&first, &saved, &first, &second}));
+    EXPECT_EQ(env.ui.QuestionsAsked(),
+              (std::vector<std::string>{"Save changes to /first.bmp?", "Save changes to /second.bmp?"}));
+    EXPECT_TRUE(first.changed);  // the No counts only once the whole exit goes ahead
+    EXPECT_TRUE(second.changed);
+
+    env.ui.ExpectQuestion("Unsaved Changes", Answer::No);
+    env.ui.ExpectQuestion("Unsaved Changes", Answer::No);
+    EXPECT_TRUE(ConfirmExit({&first, &second}));
+}
+
+TEST(CommandTable, EveryCommandIsOneEntryAndEveryMenuCommandHasBehaviour) {
+    std::vector<int> ids;
+    for (const Command& c : AllCommands()) {
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), c.id), 0) << c.id;
+        ids.push_back(c.id);
+        EXPECT_NE(c.run, nullptr) << c.id;
+    }
+    for (const CommandInfo& info : quillor::Commands())
+        EXPECT_NE(FindCommandBehaviour(info.id), nullptr) << info.id << " " << info.menuText;
+}
+
+}  // namespace
+}  // namespace quillor
