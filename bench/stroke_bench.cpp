@@ -103,16 +103,14 @@ int main(int argc, char** argv) {
         for (std::size_t i = 1; i < path.size(); ++i)
             brush.PasteSegment(target, path[i - 1], path[i], target.foreground, true);
     };
-    // What a pointer event costs the brush while the preview is shown: take the preview
-    // out, paint the segment, keep the picture under the new point and stamp it there.
+    // What a pointer event costs the brush while the preview is shown: paint the segment
+    // and make the patch the view lays over the picture at the new point.
+    PreviewPatch patch;
     auto strokeWithPreview = [&] {
         for (std::size_t i = 1; i < path.size(); ++i) {
-            brush.RestoreUnder(image);
             brush.PasteSegment(target, path[i - 1], path[i], target.foreground, true);
-            brush.SaveUnder(image, path[i].x, path[i].y);
-            brush.PasteAt(target, path[i].x, path[i].y);
+            brush.MakePreview(target, path[i], patch);
         }
-        brush.RestoreUnder(image);
     };
 
     std::printf("Diam 31 on %d x %d true colour, %d segments (median of %d)\n", kSide, kSide,

@@ -288,8 +288,6 @@ void PaintBrush::PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, i
             });
         }
     }
-    // The picture under the preview is paint now; putting it back would undo the stroke.
-    brush.saveUnder.invalid = true;
 }
 
 }  // namespace quillor

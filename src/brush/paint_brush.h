@@ -26,14 +26,11 @@ inline constexpr int kCustomCircleShape = 1038;
 inline constexpr int kCustomSquareShape = 1046;
 inline constexpr std::uint32_t kMaxBrushFrames = 2048;
 
-// The picture under the brush preview, kept so the preview can be taken out again.
-struct SaveUnder {
-    int left = 0;  // picture rectangle saved, before clipping to the image
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;  // image byte order, the image's bytes per pixel
-    bool invalid = true;
+// What the brush preview shows: the picture's pixels from `at` on, with the brush pasted
+// over them.
+struct PreviewPatch {
+    IntPoint at;
+    COXDIB image;
 };
 
 // One brush of one depth. Palette frames hold one index per pixel; true-colour frames
@@ -50,7 +47,6 @@ struct BrushRecord {
     std::vector<std::vector<std::uint8_t>> frames;
     std::array<ColourRef, 256> palette{};  // the palette the brush was made on (palette brush)
     std::uint32_t rememberedBackground = 0;
-    SaveUnder saveUnder;
     bool inUseByStroke = false;
 
     bool Exists() const { return frameCount > 0 && currentFrame < frames.size(); }
@@ -116,12 +112,9 @@ public:
     void PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, int colour, bool useBrush);
 
     // --- Preview --------------------------------------------------------------------------
-    // Keeps the picture under the brush placed at (x, y), then the preview can be pasted.
-    void SaveUnder(const COXDIB& image, int x, int y);
-    // Puts the kept picture back (nothing when there is none).
-    void RestoreUnder(COXDIB& image);
-    // The picture's own bytes of pixel `at` while a preview covers it, else null.
-    const std::uint8_t* SavedPixel(const COXDIB& image, IntPoint at) const;
+    // The patch the preview of the brush at `at` shows over the target's picture; false
+    // when the brush does not reach the picture there.
+    bool MakePreview(const PaintTarget& target, IntPoint at, PreviewPatch& patch) const;
 
 private:
     BrushRecord palette_;

@@ -18,24 +18,33 @@ struct Span {
     int Size() const { return last - first; }
 };
 
-Span CoveredSpan(int origin, double zoom, int extent, int destinationSize) {
+// The first destination pixel in [lowest, size] whose picture coordinate is at least
+// `coordinate` (size when there is none). Coordinates only grow along an axis.
+int FirstReaching(double coordinate, int origin, double zoom, int lowest, int size) {
+    const double estimate = std::floor(double(origin) + coordinate * zoom);
+    int at = int(std::clamp(estimate, double(lowest), double(size)));
+    while (at > lowest && PictureCoordinateExact(at - 1, origin, zoom) >= coordinate) --at;
+    while (at < size && PictureCoordinateExact(at, origin, zoom) < coordinate) ++at;
+    return at;
+}
+
+// The destination pixels showing picture coordinates [lo, lo + extent). Nothing left of
+// the origin counts, where truncation would fold a sliver of a pixel onto coordinate 0.
+Span CoveredSpan(int origin, double zoom, int lo, int extent, int destinationSize) {
     Span span;
-    span.first = std::clamp(origin, 0, destinationSize);
-    const double estimate = double(origin) + std::ceil(double(extent) * zoom);
-    span.last = int(std::clamp(estimate, double(span.first), double(destinationSize)));
-    while (span.last > span.first && PictureCoordinateExact(span.last - 1, origin, zoom) >= extent)
-        --span.last;
-    while (span.last < destinationSize && PictureCoordinateExact(span.last, origin, zoom) < extent)
-        ++span.last;
+    const int lowest = std::clamp(origin, 0, destinationSize);
+    span.first = FirstReaching(lo, origin, zoom, lowest, destinationSize);
+    span.last = FirstReaching(double(lo) + extent, origin, zoom, span.first, destinationSize);
     return span;
 }
 
-// Picture coordinate of every destination pixel of a span.
-void MapSpan(const Span& span, int origin, double zoom, int extent, std::vector<int>& out) {
+// Coordinate within [lo, lo + extent), counted from lo, of every destination pixel of a
+// span.
+void MapSpan(const Span& span, int origin, double zoom, int lo, int extent, std::vector<int>& out) {
     out.resize(std::size_t(span.Size()));
     for (int i = 0; i < span.Size(); ++i) {
-        const double at = PictureCoordinateExact(span.first + i, origin, zoom);
-        out[std::size_t(i)] = std::clamp(int(at), 0, extent - 1);
+        const double at = PictureCoordinateExact(span.first + i, origin, zoom) - lo;
+        out[std::size_t(i)] = int(std::clamp(at, 0.0, double(extent - 1)));
     }
 }
 
@@ -70,6 +79,11 @@ void CopyLine8(const std::uint8_t* source, std::size_t n,
 
 IntRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
                      std::uint32_t* destination, int width, int height, std::ptrdiff_t stride) {
+    return RenderDibAt(image, {0, 0}, placement, destination, width, height, stride);
+}
+
+IntRect RenderDibAt(const COXDIB& image, IntPoint at, const RenderPlacement& placement,
+                    std::uint32_t* destination, int width, int height, std::ptrdiff_t stride) {
     if (image.IsEmpty() || destination == nullptr || width <= 0 || height <= 0) return {};
     const unsigned bits = image.GetBitCount();
     if (bits != 8 && bits != 24) return {};
@@ -78,13 +92,13 @@ IntRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
     const DibSize size = image.GetSize();
     if (size.width <= 0 || size.height <= 0) return {};
 
-    const Span columns = CoveredSpan(placement.originX, zoom, size.width, width);
-    const Span rows = CoveredSpan(placement.originY, zoom, size.height, height);
+    const Span columns = CoveredSpan(placement.originX, zoom, at.x, size.width, width);
+    const Span rows = CoveredSpan(placement.originY, zoom, at.y, size.height, height);
     if (columns.Size() <= 0 || rows.Size() <= 0) return {};
 
     std::vector<int> sourceColumns, sourceRows;
-    MapSpan(columns, placement.originX, zoom, size.width, sourceColumns);
-    MapSpan(rows, placement.originY, zoom, size.height, sourceRows);
+    MapSpan(columns, placement.originX, zoom, at.x, size.width, sourceColumns);
+    MapSpan(rows, placement.originY, zoom, at.y, size.height, sourceRows);
 
     std::array<std::uint32_t, 256> lookup{};
     if (bits == 8)

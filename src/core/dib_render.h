@@ -43,6 +43,10 @@ constexpr std::uint32_t OpaquePixel(TableWord word) {
 // an empty image, a zoom that is not positive or a depth other than 8 and 24 bits).
 IntRect RenderDib(const COXDIB& image, const RenderPlacement& placement,
                      std::uint32_t* destination, int width, int height, std::ptrdiff_t stride);
+// The same for an image standing for the picture's pixels from `at` on (a patch laid over
+// the picture): every destination pixel shows what it would show of the picture there.
+IntRect RenderDibAt(const COXDIB& image, IntPoint at, const RenderPlacement& placement,
+                    std::uint32_t* destination, int width, int height, std::ptrdiff_t stride);
 
 // Fills every destination pixel outside `keep` with black back-diagonal hatching ("/"
 // lines 8 pixels apart) on white. `phaseX` and `phaseY` give the destination's position

@@ -58,7 +58,7 @@ bool IsDocumentPath(const std::string& path) {
 CAnimDoc::CAnimDoc(DocumentEnvironment& environment) : environment_(environment) {
     // The painting table holds the default table's numbers as they are, entry for entry.
     const auto& defaults = DefaultColourTable();
-    std::copy(defaults.begin(), defaults.end(), colourTable.begin());
+    std::copy(defaults.begin(), defaults.end(), colourTable_.begin());
     framesPerSecond = ReadFramesPerSecond(environment.Settings());
     frameDelay = 1.0f / framesPerSecond;
 }
@@ -96,7 +96,7 @@ void CAnimDoc::FinishFrameLoad(AnimFrame& frame) {
     frame.colourMode = FinishImageLoad(*frame.image);
     frame.TakeSizeFromImage();
     if (frame.colourMode == ColourMode::Colours16 || frame.colourMode == ColourMode::Mono)
-        foregroundIndex = 1;
+        foreground_ = 1;
 }
 
 bool CAnimDoc::SaveFrameImage(const std::string& filePath, int index) {
@@ -129,7 +129,7 @@ void CAnimDoc::Open(const std::string& filePath) {
         OpenOther(filePath);
     }
     changed = false;
-    currentFrame = 0;
+    currentFrame_ = 0;
 }
 
 bool CAnimDoc::IsKept() const { return IsDocumentPath(path); }
@@ -186,13 +186,13 @@ void CAnimDoc::MakePlaceholder(const std::string& name) {
 
 bool CAnimDoc::ShowFrame(int index) {
     if (FindFrame(index) == nullptr) return false;
-    currentFrame = index;
+    currentFrame_ = index;
     NotifyTitle();
     return true;
 }
 
 std::string CAnimDoc::Title() const {
-    const AnimFrame* frame = FindFrame(currentFrame);
+    const AnimFrame* frame = FindFrame(currentFrame_);
     if (frame == nullptr) return path;
     TitleParts parts;
     parts.path = path;
@@ -208,6 +208,30 @@ std::string CAnimDoc::Title() const {
 
 void CAnimDoc::NotifyTitle() {
     observers_.ForEach([this](DocumentObserver& o) { o.OnTitleChanged(*this); });
+}
+
+// --- Colours ------------------------------------------------------------------------------
+
+void CAnimDoc::SetForeground(std::uint8_t index) {
+    if (foreground_ == index) return;
+    foreground_ = index;
+    NotifyColours();
+}
+
+void CAnimDoc::SetBackground(std::uint8_t index) {
+    if (background_ == index) return;
+    background_ = index;
+    NotifyColours();
+}
+
+void CAnimDoc::SetTableColour(std::uint8_t index, ColourRef colour) {
+    if (colourTable_[index] == colour) return;
+    colourTable_[index] = colour;
+    NotifyColours();
+}
+
+void CAnimDoc::NotifyColours() {
+    observers_.ForEach([this](DocumentObserver& o) { o.OnColoursChanged(*this); });
 }
 
 // --- Changes ------------------------------------------------------------------------------

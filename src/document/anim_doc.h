@@ -70,6 +70,7 @@ public:
     // --- Titles -----------------------------------------------------------------------
     // Makes `index` the frame being edited; false when there is no such frame.
     bool ShowFrame(int index);
+    int CurrentFrame() const { return currentFrame_; }
     // The window title for the frame being edited.
     std::string Title() const;
 
@@ -80,25 +81,33 @@ public:
     bool IsModified() const { return changed; }
     // No painting while an animation plays or on the compiled image of a layered
     // document.
-    bool PaintingBlocked() const { return playing || (isLayered && currentFrame == 0); }
+    bool PaintingBlocked() const { return playing || (isLayered && currentFrame_ == 0); }
     ObserverList::Subscription Subscribe(DocumentObserver& observer) { return observers_.Add(observer); }
     const ObserverList& Observers() const { return observers_; }
 
     DocumentEnvironment& Environment() { return environment_; }
 
+    // --- Colours ----------------------------------------------------------------------
+    // The painting colours: indices into the frame's palette, or on true-colour frames
+    // into the document's colour table. Every change is told to the observers.
+    std::uint8_t Foreground() const { return foreground_; }
+    std::uint8_t Background() const { return background_; }
+    void SetForeground(std::uint8_t index);
+    void SetBackground(std::uint8_t index);
+    using ColourTable = std::array<ColourRef, 256>;
+    const ColourTable& Colours() const { return colourTable_; }
+    ColourRef TableColour(std::uint8_t index) const { return colourTable_[index]; }
+    void SetTableColour(std::uint8_t index, ColourRef colour);
+
     // --- State, as the rest of the program reads and sets it ---------------------------
-    std::uint8_t foregroundIndex = 1;
-    std::uint8_t backgroundIndex = 0;
     std::string path;
     std::uint32_t frameCount = 0;  // 0 for a single image
     bool changed = false;
     // The open failed and the user has heard why (or cancelled a prompt): the window
     // that closes on it need not say so again.
     bool openFailureTold = false;
-    std::array<ColourRef, 256> colourTable{};
     bool isAnimation = false;
     bool isLayered = false;
-    int currentFrame = 0;
     // Playback.
     bool tickShown = false;
     bool playing = false;
@@ -131,9 +140,14 @@ private:
     // The animation and layered Save As, which writes the script.
     bool SaveAnimationAs();
     void NotifyTitle();
+    void NotifyColours();
 
     DocumentEnvironment& environment_;
     std::vector<std::unique_ptr<AnimFrame>> frames_;
+    int currentFrame_ = 0;
+    std::uint8_t foreground_ = 1;
+    std::uint8_t background_ = 0;
+    ColourTable colourTable_{};
     UndoStore undo_;
     ObserverList observers_;
 };

@@ -82,7 +82,7 @@ bool CAnimDoc::OnNewDocument(NewDocumentKind kind) {
     undo_.Reset();
     frames_.clear();
     changed = true;
-    currentFrame = 0;
+    currentFrame_ = 0;
     switch (kind) {
         case NewDocumentKind::NewImage: return NewImage();
         case NewDocumentKind::NewAnimation: return NewAnimation();

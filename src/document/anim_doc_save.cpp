@@ -59,7 +59,7 @@ bool CAnimDoc::SaveAs() {
         if (saved) SetChanged(false);
     }
     // The path changed even when the save was refused, and the title shows it.
-    ShowFrame(currentFrame);
+    ShowFrame(currentFrame_);
     return saved;
 }
 

@@ -18,6 +18,8 @@ public:
     virtual void OnTitleChanged(CAnimDoc&) {}
     // Frames were added, removed or renumbered.
     virtual void OnFrameListChanged(CAnimDoc&) {}
+    // The foreground or background colour, or an entry of the colour table, changed.
+    virtual void OnColoursChanged(CAnimDoc&) {}
 };
 
 // The observers of one document. A Subscription unsubscribes when it goes out of scope,

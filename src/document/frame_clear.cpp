@@ -7,14 +7,14 @@
 namespace quillor {
 
 bool ClearCurrentFrame(CAnimDoc& document) {
-    AnimFrame* frame = document.FindFrame(document.currentFrame);
+    AnimFrame* frame = document.FindFrame(document.CurrentFrame());
     if (!frame || !frame->image || frame->image->IsEmpty()) return false;
     if (document.PaintingBlocked()) return false;
     // Every pixel changes: the step keeps the whole frame at once.
     document.Undo().PushWholeFrame(document);
     COXDIB& image = *frame->image;
     if (image.GetBitCount() == 24) {
-        const ColourRef c = document.colourTable[document.backgroundIndex];
+        const ColourRef c = document.TableColour(document.Background());
         const std::uint8_t bgr[3] = {BlueOf(c), GreenOf(c), RedOf(c)};
         const DibSize size = image.GetSize();
         for (int y = 0; y < size.height; ++y) {
@@ -22,9 +22,9 @@ bool ClearCurrentFrame(CAnimDoc& document) {
             for (int x = 0; x < size.width; ++x) std::memcpy(line + 3 * x, bgr, 3);
         }
     } else {
-        std::memset(image.GetBits(), document.backgroundIndex, image.GetImageBytes());
+        std::memset(image.GetBits(), document.Background(), image.GetImageBytes());
     }
-    document.FramesChanged(document.currentFrame);
+    document.FramesChanged(document.CurrentFrame());
     return true;
 }
 

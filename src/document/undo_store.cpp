@@ -20,9 +20,9 @@ std::uint8_t NextSlot(std::uint8_t index) {
 AnimFrame* UndoStore::FrameToKeep(CAnimDoc& document) {
     // The compiled image of a layered document is rebuilt from its layers; it has no
     // pixels of its own to restore.
-    if (document.isLayered && document.currentFrame == 0) return nullptr;
+    if (document.isLayered && document.CurrentFrame() == 0) return nullptr;
     document.SetChanged(true);
-    AnimFrame* frame = document.FindFrame(document.currentFrame);
+    AnimFrame* frame = document.FindFrame(document.CurrentFrame());
     if (frame == nullptr || frame->image->IsEmpty()) return nullptr;
     return frame;
 }

@@ -29,16 +29,17 @@ void PickTool::End(IntPoint point) {
     const PointerColour colour = ColourAt(*c.currentImage->image, point);
     CAnimDoc& doc = *c.document;
     const bool left = (buttons_ & pointer_flags::kLeft) != 0;
+    // The brush follows the new colours as the document tells of them.
     if (colour.palette) {
-        (left ? doc.foregroundIndex : doc.backgroundIndex) = colour.index;
+        if (left) doc.SetForeground(colour.index);
+        else doc.SetBackground(colour.index);
     } else if (left) {
-        doc.colourTable[1] = colour.colour;
-        doc.foregroundIndex = 1;
+        doc.SetTableColour(1, colour.colour);
+        doc.SetForeground(1);
     } else {
-        doc.colourTable[0] = colour.colour;
-        doc.backgroundIndex = 0;
+        doc.SetTableColour(0, colour.colour);
+        doc.SetBackground(0);
     }
-    c.RebuildBrush();
     c.RequestRestoreTool();
 }
 

@@ -36,7 +36,7 @@ void ToolContext::SelectTool(int toolId) {
 
 void ToolContext::SetTool(std::unique_ptr<PaintTool> tool) {
     if (!tool) return;
-    RemovePreview();
+    HidePreview();
     EndBand();
     strokeInProgress = false;
     saved_.reset();
@@ -47,7 +47,7 @@ void ToolContext::SetTool(std::unique_ptr<PaintTool> tool) {
 
 void ToolContext::RestoreTool() {
     if (!saved_) return;
-    RemovePreview();
+    HidePreview();
     EndBand();
     current_ = std::move(saved_);
     if (toolChanged) toolChanged();
@@ -96,9 +96,9 @@ PaintTarget ToolContext::Target(unsigned buttons) {
     t.image = currentImage->image.get();
     t.band = bandShown_ ? &band_ : nullptr;
     t.mode = currentImage->colourMode;
-    t.table = &document->colourTable;
-    t.foreground = document->foregroundIndex;
-    t.background = document->backgroundIndex;
+    t.table = &document->Colours();
+    t.foreground = document->Foreground();
+    t.background = document->Background();
     t.rightButton = (buttons & pointer_flags::kRight) != 0;
     t.guard = document->Undo().GuardFor(*currentImage);
     t.antiAlias = settings.brushAntiAlias != 0;
@@ -119,7 +119,7 @@ PaintTarget ToolContext::Target(unsigned buttons) {
 
 int ToolContext::StrokeColour(unsigned buttons) const {
     if (!document) return 0;
-    return (buttons & pointer_flags::kLeft) ? document->foregroundIndex : document->backgroundIndex;
+    return (buttons & pointer_flags::kLeft) ? document->Foreground() : document->Background();
 }
 
 void ToolContext::RedrawView() {
@@ -128,27 +128,22 @@ void ToolContext::RedrawView() {
 
 void ToolContext::ShowPreviewAt(IntPoint point) {
     if (!HasPicture() || !activeView || !activeView->PointerHasEntered()) return;
-    RemovePreview();
-    PaintTarget target = Target();
-    // The preview comes out again before anything else touches the frame: not an edit.
-    target.guard = nullptr;
-    BrushRecord& record = brush.For(target);
-    if (!record.Exists()) return;
-    brush.SaveUnder(*target.image, point.x, point.y);
-    brush.PasteAt(target, point.x, point.y);
-    previewShown_ = true;
+    previewAt_ = point;
 }
 
-void ToolContext::RemovePreview() {
-    if (!previewShown_) return;
-    previewShown_ = false;
-    if (!HasPicture()) return;
-    COXDIB& image = *currentImage->image;
-    BrushRecord& record = brush.Current(image.GetBitCount() == 24);
-    brush.RestoreUnder(image);
-    // Put back once: the pixels kept belong to this one preview.
-    record.saveUnder.invalid = true;
+void ToolContext::HidePreview() {
+    if (!previewAt_) return;
+    previewAt_.reset();
     RedrawView();
+}
+
+const PreviewPatch* ToolContext::Preview() {
+    // Made afresh from the picture as it is now, so that an edit made without the
+    // pointer moving (an undo, a clear) shows under the brush at once.
+    if (!previewAt_ || !HasPicture()) return nullptr;
+    PaintTarget target = Target();
+    target.guard = nullptr;
+    return brush.MakePreview(target, *previewAt_, previewPatch_) ? &previewPatch_ : nullptr;
 }
 
 void ToolContext::StartBand() {
@@ -165,13 +160,12 @@ void ToolContext::EndBand() {
 
 void ToolContext::RebuildBrush() {
     if (!HasPicture() || !ui) return;
-    RemovePreview();
     brush.Rebuild(Target(), *ui);
 }
 
 void ToolContext::Activated() {
     EndBand();
-    previewShown_ = false;
+    previewAt_.reset();
     strokeInProgress = false;
     if (current_) current_->Reset();
     if (HasPicture()) {
@@ -191,16 +185,8 @@ void ToolContext::FirstTick() {
     // A new window starts painting with a single pixel, unless the user grabbed a brush
     // to paint with.
     if (brush.kind == BrushKind::Grabbed || !HasPicture() || !ui) return;
-    RemovePreview();
     brush.UseSinglePixel(Target(), *ui);
     if (toolChanged) toolChanged();
-}
-
-PointerColour ToolContext::FrameColourAt(const COXDIB& image, IntPoint at) const {
-    const std::uint8_t* saved = previewShown_ ? brush.SavedPixel(image, at) : nullptr;
-    if (!saved) return ColourAt(image, at);
-    if (image.GetBitCount() == 24) return {false, 0, MakeColour(saved[2], saved[1], saved[0])};
-    return {true, saved[0], TableWordToColour(image.GetTableWord(saved[0]))};
 }
 
 StatusExtras ToolContext::Extras() const {
@@ -222,11 +208,11 @@ void ToolContext::Press(unsigned flags, IntPoint picture) {
     PaintTool* tool = current_.get();
     if (!tool || !HasPicture() || !activeView || Held(*tool)) return;
     if (tool->Paints()) {
-        RemovePreview();
+        HidePreview();
         document->Undo().Push(*document);
     }
     if (tool->UsesBand()) {
-        RemovePreview();
+        HidePreview();
         brush.For(Target()).inUseByStroke = true;
         StartBand();
         strokeInProgress = true;
@@ -248,7 +234,7 @@ void ToolContext::Release(unsigned flags, IntPoint picture) {
     activeView->SetBusy(true);
     tool->Release(flags, picture);
     activeView->SetBusy(false);
-    if (tool->Paints()) document->FramesChanged(document->currentFrame);
+    if (tool->Paints()) document->FramesChanged(document->CurrentFrame());
     if (tool->UsesBand() && !tool->KeepsBand()) {
         strokeInProgress = false;
         brush.For(Target()).inUseByStroke = false;

@@ -88,13 +88,15 @@ struct ToolContext final : ToolDispatch {
     void Release(unsigned flags, IntPoint picture) override;
     void Move(CapturedButton button, IntPoint picture) override;
     void TimerTick(IntPoint picture) override;
-    void RemovePreview() override;
+    void HidePreview() override;
+    const PreviewPatch* Preview() override;
     int CurrentToolId() const;
     CursorShape Cursor() const override;
     StatusExtras Extras() const override;
-    PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const override;
     const BandOverlay* Band() const override { return bandShown_ ? &band_ : nullptr; }
     void Activated() override;
+    // The brush is made again in the active document's new colours.
+    void ColoursChanged() override { RebuildBrush(); }
     void FirstTick() override;
 
     // --- What the tools use -------------------------------------------------------------------
@@ -104,7 +106,8 @@ struct ToolContext final : ToolDispatch {
     bool PaintingBlocked() const;
     // The colour a stroke paints: the foreground for the left button, else the background.
     int StrokeColour(unsigned buttons) const;
-    // The brush preview: taken out of the picture and put back at a new point.
+    // Shows the brush preview at a new point (laid over the picture by the view, never
+    // painted into it).
     void ShowPreviewAt(IntPoint point);
     // The rubber band drawn over the frame, from a tool's press until its band ends.
     void StartBand();
@@ -126,7 +129,9 @@ private:
     bool pendingRestore_ = false;
     BandOverlay band_;
     bool bandShown_ = false;
-    bool previewShown_ = false;
+    // Where the brush preview stands, while it is shown, and the patch last made for it.
+    std::optional<IntPoint> previewAt_;
+    PreviewPatch previewPatch_;
     StandardRandomSource ownRandom_;
     // The brush-shape choice of the depth not in use: palette pictures and true-colour
     // pictures each keep their own, swapped when the active picture changes depth.

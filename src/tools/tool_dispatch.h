@@ -4,6 +4,7 @@
 #include "core/dib_render.h"
 #include "core/geometry.h"
 #include "core/pixel_colour.h"
+#include "brush/paint_brush.h"
 #include "paint/band_overlay.h"
 #include "tools/cursor_shape.h"
 #include "tools/status_extras.h"
@@ -34,11 +35,14 @@ public:
     virtual void Move(CapturedButton /*button*/, IntPoint /*picture*/) {}
     // Every timer tick of the active view, with the pointer wherever it is.
     virtual void TimerTick(IntPoint /*picture*/) {}
-    // Takes the brush preview out of the picture before anything reads it or the pointer
-    // leaves.
-    virtual void RemovePreview() {}
+    // The pointer left, the view lost the focus or a press began: no brush preview.
+    virtual void HidePreview() {}
+    // The brush preview to lay over the picture, while one is shown.
+    virtual const PreviewPatch* Preview() { return nullptr; }
     // A view became the active one (it already set the context's view, document and frame).
     virtual void Activated() {}
+    // The active view's document changed its painting colours.
+    virtual void ColoursChanged() {}
     // The first timer tick of a newly made view, once it is active.
     virtual void FirstTick() {}
 
@@ -47,10 +51,6 @@ public:
     virtual CursorShape Cursor() const { return CursorShape::Paint; }
     // What the tool and brush add to the status text.
     virtual StatusExtras Extras() const { return {}; }
-    // The frame's own colour at `at` (on the image), whatever preview lies over it.
-    virtual PointerColour FrameColourAt(const COXDIB& image, IntPoint at) const {
-        return ColourAt(image, at);
-    }
     // The rubber band to draw over the frame, while one is shown.
     virtual const BandOverlay* Band() const { return nullptr; }
 };

@@ -78,7 +78,7 @@ protected:
 TEST_F(CommandsTest, ClearFillsTheFrameAndTheUndoCommandsOfMenuAndBarBringItBack) {
     OpenPicture();
     doc.FindFrame(0)->image->Line(3)[4] = 9;
-    doc.backgroundIndex = 5;
+    doc.SetBackground(5);
     ASSERT_TRUE(Run(cmd::kEditClear));
     EXPECT_EQ(Pixel(4, 3), 5);
     EXPECT_EQ(Pixel(19, 9), 5);

@@ -265,25 +265,35 @@ TEST(BrushPasteTest, BandPointsShowOverThePictureInAStandingOutColour) {
     EXPECT_EQ(shownAt(band, {1, 0}), 0x010101u);  // mean 128: the darkest
 }
 
-TEST(BrushPasteTest, SaveUnderGivesBackTheExactPictureAtTheEdges) {
+TEST(BrushPasteTest, ThePreviewIsWhatAClickWouldPaintAndLeavesThePictureAlone) {
     for (int bits : {8, 24}) {
+        for (IntPoint at : {IntPoint{0, 0}, IntPoint{11, 9}, IntPoint{-2, 5}, IntPoint{6, 4}}) {
+            Canvas c(bits);
+            if (bits == 8) testing::MakePattern8(c.image, 12, 10), c.image.CopyTo(c.before);
+            PaintBrush brush;
+            UseShape(brush, 1040, c.target);
+            PreviewPatch patch;
+            ASSERT_TRUE(brush.MakePreview(c.target, at, patch)) << bits << " bits at " << at.x;
+            EXPECT_EQ(testing::DifferenceBetween(c.before, c.image), "") << "the picture was touched";
+            // The patch matches, pixel for pixel, the picture a click there paints.
+            brush.PasteAt(c.target, at.x, at.y);
+            const DibSize size = patch.image.GetSize();
+            for (int y = 0; y < size.height; ++y)
+                for (int x = 0; x < size.width; ++x)
+                    ASSERT_EQ(testing::ShownColour(patch.image, x, y),
+                              testing::ShownColour(c.image, patch.at.x + x, patch.at.y + y))
+                        << bits << " bits at " << at.x << "," << at.y << ", pixel " << x << "," << y;
+            // It covers the brush's reach on the picture and no more.
+            EXPECT_GE(patch.at.x, 0);
+            EXPECT_LE(patch.at.x + size.width, 12);
+        }
+        // A brush that lands wholly off the picture shows nothing.
         Canvas c(bits);
-        if (bits == 8) testing::MakePattern8(c.image, 12, 10), c.image.CopyTo(c.before);
         PaintBrush brush;
         UseShape(brush, 1040, c.target);
-        for (IntPoint at : {IntPoint{0, 0}, IntPoint{11, 9}, IntPoint{-2, 5}, IntPoint{6, 4}}) {
-            brush.SaveUnder(c.image, at.x, at.y);
-            brush.PasteAt(c.target, at.x, at.y);
-            ASSERT_FALSE(c.Changed().empty());
-            brush.RestoreUnder(c.image);
-            EXPECT_EQ(testing::DifferenceBetween(c.before, c.image), "")
-                << bits << " bits at " << at.x;
-        }
-        // Paint makes the kept pixels stale: the preview is not taken out over it.
-        brush.SaveUnder(c.image, 5, 5);
-        brush.PasteSegment(c.target, {5, 5}, {5, 5}, 1, true);
-        brush.RestoreUnder(c.image);
-        EXPECT_FALSE(c.Changed().empty());
+        PreviewPatch patch;
+        EXPECT_FALSE(brush.MakePreview(c.target, {-40, 3}, patch));
+        EXPECT_FALSE(brush.MakePreview(c.target, {2000000000, 3}, patch));
     }
 }
 

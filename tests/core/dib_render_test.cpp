@@ -96,6 +96,38 @@ TEST(DibRenderTest, FractionalZoomsAgreeWithThePointerMappingAtEveryEdge) {
     }
 }
 
+TEST(DibRenderTest, APatchLaidOverThePictureCoversExactlyItsPixels) {
+    COXDIB picture, patch;
+    MakeGradient24(picture, 37, 23);
+    ASSERT_TRUE(patch.CreateBlank(24, 5, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) {
+            std::uint8_t* p = patch.Line(y) + 3 * x;
+            p[0] = 1, p[1] = 2, p[2] = std::uint8_t(200 + 10 * y + x);  // blue, green, red
+        }
+    const IntPoint at{9, 6};
+    for (double zoom : {1.0, 1.6, 1.0 / 3.0, 0.5125, 2.5, 7.0 / 3.0, 4.0})
+        for (IntPoint origin : {IntPoint{0, 0}, IntPoint{5, 3}, IntPoint{-17, -9}}) {
+            Buffer under(64, 48), over(64, 48);
+            under.Render(picture, zoom, origin.x, origin.y);
+            over.Render(picture, zoom, origin.x, origin.y);
+            RenderDibAt(patch, at, {zoom, origin.x, origin.y}, over.pixels.data(), 64, 48, 64);
+            for (int y = 0; y < 48; ++y)
+                for (int x = 0; x < 64; ++x) {
+                    const double px = PictureCoordinateExact(x, origin.x, zoom);
+                    const double py = PictureCoordinateExact(y, origin.y, zoom);
+                    const bool inPatch = x >= origin.x && y >= origin.y && px >= at.x &&
+                                         px < at.x + 5 && py >= at.y && py < at.y + 4;
+                    const std::uint32_t expected =
+                        inPatch ? OpaquePixel(ShownColour(patch, int(px) - at.x, int(py) - at.y))
+                                : under.At(x, y);
+                    ASSERT_EQ(over.At(x, y), expected)
+                        << "zoom " << zoom << " origin " << origin.x << "," << origin.y << " at "
+                        << x << "," << y;
+                }
+        }
+}
+
 TEST(DibRenderTest, SixteenPixelMinimumShowsTenPixelsInSixteen) {
     COXDIB image;
     MakeGradient24(image, 10, 10);

@@ -57,13 +57,13 @@ TEST_F(Saving, SixteenColourBitmapsStaySixteenColourAndStayBitmaps) {
     ASSERT_TRUE(SaveImageFile(four, dir.File("Sixteen.bmp"), env.FileContext()));
 
     CAnimDoc doc(env);
-    doc.foregroundIndex = 200;
+    doc.SetForeground(200);
     doc.Open(dir.File("Sixteen.bmp"));
     const AnimFrame& frame = *doc.FindFrame(0);
     EXPECT_EQ(frame.colourMode, ColourMode::Colours16);
     EXPECT_EQ(frame.image->GetBitCount(), 8);
     EXPECT_EQ(frame.image->Line(1)[2], 14);
-    EXPECT_EQ(doc.foregroundIndex, 1);
+    EXPECT_EQ(doc.Foreground(), 1);
     EXPECT_EQ(doc.Title(), dir.File("Sixteen.bmp") + "    (16 Colour)");
 
     frame.image->Line(0)[0] = 15;

@@ -42,10 +42,32 @@ struct Documents : ::testing::Test {
 
 struct TitleRecorder : DocumentObserver {
     int titles = 0;
+    int colours = 0;
     std::vector<int> framesChanged;
     void OnTitleChanged(CAnimDoc&) override { ++titles; }
     void OnFramesChanged(CAnimDoc&, int index) override { framesChanged.push_back(index); }
+    void OnColoursChanged(CAnimDoc&) override { ++colours; }
 };
+
+TEST_F(Documents, ColourChangesAreToldAndOnlyRealOnesCount) {
+    CAnimDoc doc(env);
+    TitleRecorder recorder;
+    auto subscription = doc.Subscribe(recorder);
+    EXPECT_EQ(doc.Foreground(), 1);
+    EXPECT_EQ(doc.Background(), 0);
+    doc.SetForeground(7);
+    doc.SetBackground(3);
+    doc.SetTableColour(200, MakeColour(1, 2, 3));
+    EXPECT_EQ(recorder.colours, 3);
+    EXPECT_EQ(doc.Foreground(), 7);
+    EXPECT_EQ(doc.Background(), 3);
+    EXPECT_EQ(doc.TableColour(200), MakeColour(1, 2, 3));
+    EXPECT_EQ(doc.Colours()[200], MakeColour(1, 2, 3));
+    doc.SetForeground(7);  // no change, nothing told
+    doc.SetTableColour(200, MakeColour(1, 2, 3));
+    EXPECT_EQ(recorder.colours, 3);
+    EXPECT_EQ(recorder.titles, 0);
+}
 
 // --- New image ---------------------------------------------------------------------------
 
@@ -444,7 +466,7 @@ TEST_F(Documents, AnimationTitlesNameTheFrameBelowTheCurrentFolder) {
     auto subscription = doc.Subscribe(recorder);
 
     ASSERT_TRUE(doc.ShowFrame(1));
-    EXPECT_EQ(doc.currentFrame, 1);
+    EXPECT_EQ(doc.CurrentFrame(), 1);
     EXPECT_EQ(recorder.titles, 1);
     EXPECT_EQ(doc.Title(), "/p/Walk.QUA  (w2.bmp - Frame 2 of 3)    (256 Colour)");
     ASSERT_TRUE(doc.ShowFrame(2));
@@ -454,7 +476,7 @@ TEST_F(Documents, AnimationTitlesNameTheFrameBelowTheCurrentFolder) {
     EXPECT_EQ(doc.Title(), "/p/Walk.QUA  (p/frames/w1.bmp - Frame 1 of 3)    (True Colour)");
 
     EXPECT_FALSE(doc.ShowFrame(3));
-    EXPECT_EQ(doc.currentFrame, 0);
+    EXPECT_EQ(doc.CurrentFrame(), 0);
     EXPECT_EQ(recorder.titles, 3);
 }
 
@@ -499,10 +521,10 @@ TEST_F(Documents, ChangesReachTheSubscribedViewsOnly) {
 TEST_F(Documents, ConstructionTakesThePaintingTableAndTheRememberedRate) {
     {
         CAnimDoc doc(env);
-        for (int i = 0; i < 256; ++i) ASSERT_EQ(doc.colourTable[i], DefaultColourTable()[i]) << i;
+        for (int i = 0; i < 256; ++i) ASSERT_EQ(doc.TableColour(i), DefaultColourTable()[i]) << i;
         EXPECT_FLOAT_EQ(doc.framesPerSecond, 2.0f);
-        EXPECT_EQ(doc.foregroundIndex, 1);
-        EXPECT_EQ(doc.backgroundIndex, 0);
+        EXPECT_EQ(doc.Foreground(), 1);
+        EXPECT_EQ(doc.Background(), 0);
     }
     env.settings.SetString("Animation Controls", "Frames Per Second", "12.5");
     CAnimDoc fast(env);

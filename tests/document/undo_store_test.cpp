@@ -118,7 +118,7 @@ TEST_P(UndoRing, UndoGoesBackToTheFrameTheSnapshotCameFrom) {
     ASSERT_TRUE(document.ShowFrame(5));
 
     ASSERT_TRUE(store.Undo(document));
-    EXPECT_EQ(document.currentFrame, 3);
+    EXPECT_EQ(document.CurrentFrame(), 3);
     EXPECT_EQ(Mark(3), 103);
     EXPECT_EQ(Mark(5), 105);
     EXPECT_EQ(recorder.changed, std::vector<int>{3});
@@ -127,13 +127,13 @@ TEST_P(UndoRing, UndoGoesBackToTheFrameTheSnapshotCameFrom) {
 TEST_P(UndoRing, TheCompiledImageOfALayeredDocumentTakesNoSnapshot) {
     MakeFrames(2);
     document.isLayered = true;
-    document.currentFrame = 0;
+    document.ShowFrame(0);
     Push();
     EXPECT_FALSE(store.CanUndo());
     EXPECT_FALSE(document.IsModified());
     EXPECT_FALSE(store.Undo(document));
 
-    document.currentFrame = 1;  // a layer is ordinary
+    document.ShowFrame(1);  // a layer is ordinary
     Push();
     EXPECT_TRUE(store.CanUndo());
 }
@@ -179,7 +179,7 @@ TEST_P(UndoRing, SnapshotsFollowTheirFramesWhenFramesComeAndGo) {
     SetMark(1, 55);
     store.FrameInserted(1);
     ASSERT_TRUE(store.Undo(document));
-    EXPECT_EQ(document.currentFrame, 3);
+    EXPECT_EQ(document.CurrentFrame(), 3);
     EXPECT_EQ(Mark(3), 102);
     ASSERT_TRUE(store.Redo(document));
     EXPECT_EQ(Mark(3), 1);

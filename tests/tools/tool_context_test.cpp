@@ -66,7 +66,7 @@ protected:
 
 TEST_F(Tools, APaintStrokeUsesTheBrushAndCanBeUndone) {
     Open(8);
-    doc.foregroundIndex = 5;
+    doc.SetForeground(5);
     tools.RebuildBrush();  // as every colour change does
     Stroke(kLeft, {{2, 2}, {6, 2}});
     for (int x = 2; x <= 5; ++x) EXPECT_EQ(Index(x, 2), 5) << x;
@@ -78,8 +78,8 @@ TEST_F(Tools, APaintStrokeUsesTheBrushAndCanBeUndone) {
 
 TEST_F(Tools, RightButtonShapesPaintTheBackground) {
     Open(24);
-    doc.colourTable[0] = MakeColour(10, 20, 30);
-    doc.backgroundIndex = 0;
+    doc.SetTableColour(0, MakeColour(10, 20, 30));
+    doc.SetBackground(0);
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kFilledSquare);
     Stroke(kRight, {{3, 3}, {6, 5}});
@@ -90,7 +90,7 @@ TEST_F(Tools, RightButtonShapesPaintTheBackground) {
 
 TEST_F(Tools, BandsStayOffThePictureUntilTheRelease) {
     Open(8);
-    doc.foregroundIndex = 7;
+    doc.SetForeground(7);
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kLine);
     tools.Press(kLeft, {1, 1});
@@ -106,7 +106,7 @@ TEST_F(Tools, BandsStayOffThePictureUntilTheRelease) {
 
 TEST_F(Tools, TheCurveTakesTwoClicks) {
     Open(8);
-    doc.foregroundIndex = 3;
+    doc.SetForeground(3);
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kCurve);
     Stroke(kLeft, {{0, 10}, {20, 10}});
@@ -119,7 +119,7 @@ TEST_F(Tools, TheCurveTakesTwoClicks) {
 
 TEST_F(Tools, FillAndPickActAtTheRelease) {
     Open(8);
-    doc.foregroundIndex = 9;
+    doc.SetForeground(9);
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kFill);
     Stroke(kLeft, {{5, 5}});
@@ -129,7 +129,7 @@ TEST_F(Tools, FillAndPickActAtTheRelease) {
     tools.SelectTool(tool_id::kPick);
     doc.FindFrame(0)->image->Line(2)[2] = 44;
     Stroke(kRight, {{2, 2}});
-    EXPECT_EQ(doc.backgroundIndex, 44);
+    EXPECT_EQ(doc.Background(), 44);
     // The pick acts once, then the tool before it is back.
     EXPECT_EQ(tools.CurrentToolId(), tool_id::kFill);
 }
@@ -140,30 +140,30 @@ TEST_F(Tools, PickOnTrueColourFillsTheTableEntries) {
     px[0] = 1, px[1] = 2, px[2] = 3;  // blue, green, red
     tools.SelectTool(tool_id::kPick);
     Stroke(kLeft, {{4, 4}});
-    EXPECT_EQ(doc.foregroundIndex, 1);
-    EXPECT_EQ(doc.colourTable[1], MakeColour(3, 2, 1));
+    EXPECT_EQ(doc.Foreground(), 1);
+    EXPECT_EQ(doc.TableColour(1), MakeColour(3, 2, 1));
     tools.SelectTool(tool_id::kPick);  // it acts once
     Stroke(kRight, {{4, 4}});
-    EXPECT_EQ(doc.backgroundIndex, 0);
-    EXPECT_EQ(doc.colourTable[0], MakeColour(3, 2, 1));
+    EXPECT_EQ(doc.Background(), 0);
+    EXPECT_EQ(doc.TableColour(0), MakeColour(3, 2, 1));
 }
 
 TEST_F(Tools, NothingPaintsWhileTheAnimationPlays) {
     Open(8);
     doc.playing = true;
-    doc.foregroundIndex = 9;
+    doc.SetForeground(9);
     tools.SelectTool(tool_id::kFill);
     Stroke(kLeft, {{5, 5}});
     EXPECT_EQ(Index(5, 5), 0);
     EXPECT_FALSE(doc.Undo().CanUndo());
     tools.SelectTool(tool_id::kPick);  // picking still works
     Stroke(kLeft, {{5, 5}});
-    EXPECT_EQ(doc.foregroundIndex, 0);
+    EXPECT_EQ(doc.Foreground(), 0);
 }
 
 TEST_F(Tools, SymmetryRepeatsTheDabAroundTheCentre) {
     Open(8, 200, 200);
-    doc.foregroundIndex = 2;
+    doc.SetForeground(2);
     tools.RebuildBrush();
     tools.symmetryOn = true;
     tools.settings.symmetryStyle = int(SymmetryStyle::Cyclic);
@@ -184,7 +184,7 @@ TEST_F(Tools, SprayKeepsSprayingWhileHeldStill) {
     tools.random = &random;
     tools.settings.spraySize = 5;
     tools.settings.sprayDensity = 1;
-    doc.foregroundIndex = 4;
+    doc.SetForeground(4);
     tools.RebuildBrush();
     tools.SelectTool(tool_id::kSpray);
     tools.Press(kLeft, {50, 50});
@@ -289,26 +289,6 @@ TEST_F(Tools, ANewViewStartsWithTheSinglePixelUnlessABrushWasGrabbed) {
     EXPECT_EQ(tools.brush.kind, BrushKind::Grabbed);
 }
 
-TEST_F(Tools, TheColourUnderThePreviewIsThePicturesOwn) {
-    Open(24);
-    COXDIB& image = *doc.FindFrame(0)->image;
-    image.Line(10)[3 * 10 + 0] = 30;  // blue
-    image.Line(10)[3 * 10 + 1] = 20;
-    image.Line(10)[3 * 10 + 2] = 10;  // red
-    doc.foregroundIndex = 1;          // black
-    tools.brush.ChooseShape(1039, tools.Target(), env.ui);
-    tools.Move(CapturedButton::None, {10, 10});
-    ASSERT_EQ(image.Line(10)[30], 0);  // the preview lies over the pixel
-    const PointerColour under = tools.FrameColourAt(image, {10, 10});
-    EXPECT_FALSE(under.palette);
-    EXPECT_EQ(under.colour, MakeColour(10, 20, 30));
-    // Off the preview the picture is read as it is.
-    image.Line(20)[3 * 20 + 2] = 99;
-    EXPECT_EQ(RedOf(tools.FrameColourAt(image, {20, 20}).colour), 99);
-    tools.RemovePreview();
-    EXPECT_EQ(tools.FrameColourAt(image, {10, 10}).colour, MakeColour(10, 20, 30));
-}
-
 TEST(ToolKinds, EachToolSaysWhatItIsAndWhichCursorItShows) {
     using S = CursorShape;
     ToolContext tools;
@@ -363,18 +343,36 @@ TEST_F(Tools, APaintingToolShowsTheBlockedCursorAndPaintsNothingWhilePlaying) {
     EXPECT_EQ(tools.Cursor(), CursorShape::LineSymmetry);
 }
 
-TEST_F(Tools, ThePreviewComesOutLeavingThePictureAsItWas) {
+TEST_F(Tools, ThePreviewLiesOverThePictureAndNeverInIt) {
     Open(8);
-    doc.foregroundIndex = 6;
+    doc.SetForeground(6);
     tools.RebuildBrush();
-    tools.brush.BuildShapeBrush(1039, tools.Target(), env.ui);  // 3 x 3
-    tools.brush.kind = BrushKind::Shape;
+    tools.brush.ChooseShape(1027, tools.Target(), env.ui);  // "Diam 3": a cross in 3 x 3
+    EXPECT_EQ(tools.Preview(), nullptr);
     tools.Move(CapturedButton::None, {10, 10});
-    EXPECT_EQ(Index(10, 10), 6);  // the preview is painted into the frame
-    tools.RemovePreview();
-    EXPECT_EQ(Index(10, 10), 0);
-    tools.RemovePreview();  // twice is harmless
-    EXPECT_EQ(Index(9, 9), 0);
+    EXPECT_EQ(Index(10, 10), 0);  // the frame is never touched
+    const PreviewPatch* preview = tools.Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->at, (IntPoint{9, 9}));
+    EXPECT_EQ(preview->image.GetSize(), (DibSize{3, 3}));
+    EXPECT_EQ(preview->image.Line(1)[1], 6);
+    EXPECT_EQ(preview->image.Line(0)[0], 0);  // a corner of the cross shows the picture
+
+    // Made afresh from the frame: a change under a still pointer shows at once.
+    doc.FindFrame(0)->image->Line(9)[9] = 9;
+    preview = tools.Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->image.Line(0)[0], 9);
+    EXPECT_EQ(preview->image.Line(1)[1], 6);
+
+    tools.Press(kLeft, {10, 10});  // a press takes the preview away
+    EXPECT_EQ(tools.Preview(), nullptr);
+    tools.Release(0, {10, 10});
+    tools.Move(CapturedButton::None, {2, 2});
+    ASSERT_NE(tools.Preview(), nullptr);
+    tools.HidePreview();
+    EXPECT_EQ(tools.Preview(), nullptr);
+    tools.HidePreview();  // twice is harmless
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ protected:
                 const int right = std::min(frame->width, left + Between(1, 80));
                 const int bottom = std::min(frame->height, top + Between(1, 80));
                 const int colour = Between(0, kColours - 1);
-                const ColourRef c = doc.colourTable[std::size_t(colour)];
+                const ColourRef c = doc.TableColour(std::size_t(colour));
                 for (int y = top; y < bottom; ++y)
                     for (int x = left; x < right; ++x) {
                         if (bits == 8) {
@@ -129,9 +129,9 @@ protected:
         tools.Activated();
     }
 
-    AnimFrame& Current() { return *doc.FindFrame(doc.currentFrame); }
+    AnimFrame& Current() { return *doc.FindFrame(doc.CurrentFrame()); }
     // What the view does when the document shows another frame.
-    void ShowCurrentFrame() { tools.currentImage = doc.FindFrame(doc.currentFrame); }
+    void ShowCurrentFrame() { tools.currentImage = doc.FindFrame(doc.CurrentFrame()); }
 
     IntPoint Somewhere() {
         // Now and then off the picture: strokes and shapes are clipped there.
@@ -139,12 +139,10 @@ protected:
     }
 
     // Runs `action`, which begins at most one step; the model takes the frame as the
-    // history found it when it did. Nothing reads or changes a frame with the brush
-    // preview in it, so it comes out first, as the view and the commands see to.
+    // history found it when it did.
     template <typename Action>
     bool Recorded(Action&& action) {
-        tools.RemovePreview();
-        const int frame = doc.currentFrame;
+        const int frame = doc.CurrentFrame();
         FrameState before = Capture(Current());
         const std::uint8_t index = doc.Undo().Index();
         action();
@@ -185,8 +183,8 @@ protected:
             tools.Move(CapturedButton::None, {Between(0, Current().width - 1), Between(0, Current().height - 1)});
     }
     void ChangeBrushAndColours() {
-        doc.foregroundIndex = std::uint8_t(Between(0, kColours - 1));
-        doc.backgroundIndex = std::uint8_t(Between(0, kColours - 1));
+        doc.SetForeground(std::uint8_t(Between(0, kColours - 1)));
+        doc.SetBackground(std::uint8_t(Between(0, kColours - 1)));
         tools.RebuildBrush();
         tools.brush.ChooseShape(kBrushes[Between(0, int(std::size(kBrushes)) - 1)], tools.Target(), env.ui);
         tools.settings.brushAntiAlias = Between(0, 1);
@@ -214,14 +212,13 @@ protected:
         frame.name += " cropped";
     }
     void UndoOrRedo(bool undo) {
-        tools.RemovePreview();
-        const int other = 1 - doc.currentFrame;
+        const int other = 1 - doc.CurrentFrame();
         const FrameState otherBefore = Capture(*doc.FindFrame(other));
         const auto expected = undo ? model.Undo(doc) : model.Redo(doc);
         const bool done = undo ? doc.Undo().Undo(doc) : doc.Undo().Redo(doc);
         ASSERT_EQ(done, expected.has_value()) << (undo ? "undo" : "redo");
         if (!done) return;
-        ASSERT_EQ(doc.currentFrame, expected->frame);
+        ASSERT_EQ(doc.CurrentFrame(), expected->frame);
         ShowCurrentFrame();
         ASSERT_TRUE(Capture(Current()) == expected->state) << (undo ? "undo" : "redo");
         if (other != expected->frame) {
@@ -258,8 +255,7 @@ protected:
                 case 14: case 15: UndoOrRedo(true); break;
                 case 16: UndoOrRedo(false); break;
                 case 17:
-                    tools.RemovePreview();
-                    doc.ShowFrame(1 - doc.currentFrame);
+                    doc.ShowFrame(1 - doc.CurrentFrame());
                     ShowCurrentFrame();
                     break;
             }
@@ -301,11 +297,11 @@ protected:
     void Activate(EditViewPort& view) {
         tools.activeView = &view;
         tools.document = &view.Document();
-        tools.currentImage = view.Document().FindFrame(view.Document().currentFrame);
+        tools.currentImage = view.Document().FindFrame(view.Document().CurrentFrame());
         tools.Activated();
     }
     void Dab(std::uint8_t colour, IntPoint at) {
-        tools.document->foregroundIndex = colour;
+        tools.document->SetForeground(colour);
         tools.RebuildBrush();
         tools.Press(kLeft, at);
         tools.Release(0, at);
@@ -369,7 +365,6 @@ TEST_F(SharedHistory, ThePreviewIsNoEditAndCostsTheHistoryNothing) {
     // The pointer wanders over parts of the picture the stroke never reached.
     for (int x = 60; x < 300; x += 20) tools.Move(CapturedButton::None, {x, 150});
     EXPECT_EQ(doc.Undo().BytesHeld(), held);
-    tools.RemovePreview();
     ASSERT_TRUE(doc.Undo().Undo(doc));
     EXPECT_EQ(Pixel(doc, {20, 20}), 0);
     EXPECT_EQ(Pixel(doc, {280, 150}), 0);

@@ -293,7 +293,7 @@ TEST_F(EditViewTest, KeyCPicksTheColourUnderThePointer) {
     Open(Pattern(20, 10));
     PointerAt(40 + 3, 25 + 2);
     Key(Qt::Key_C);
-    EXPECT_EQ(document.foregroundIndex, Picture().Line(2)[3]);
+    EXPECT_EQ(document.Foreground(), Picture().Line(2)[3]);
     view.reset();
 
     // The same document, its frame now true colour.
@@ -307,8 +307,8 @@ TEST_F(EditViewTest, KeyCPicksTheColourUnderThePointer) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     PointerAt(40 + 5, 25 + 4);
     Key(Qt::Key_C);
-    EXPECT_EQ(document.foregroundIndex, 255);
-    EXPECT_EQ(document.colourTable[255], MakeColour(33, 22, 11));
+    EXPECT_EQ(document.Foreground(), 255);
+    EXPECT_EQ(document.TableColour(255), MakeColour(33, 22, 11));
 }
 
 // --- Status text -----------------------------------------------------------------------------

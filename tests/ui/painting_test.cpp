@@ -56,6 +56,11 @@ protected:
         QApplication::processEvents();
     }
     std::uint8_t Index(int x, int y) { return doc.FindFrame(0)->image->Line(y)[x]; }
+    // The colour the view shows at a window point, as drawn now.
+    QColor Shown(QPoint at) {
+        view->viewport()->repaint();
+        return view->viewport()->grab().toImage().pixelColor(at);
+    }
 
     testing::FakeDocumentEnvironment env;
     CAnimDoc doc{env};
@@ -65,8 +70,8 @@ protected:
 
 TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
     ASSERT_EQ(view->Zoom(), 1.0);
-    doc.foregroundIndex = 4;
-    doc.backgroundIndex = 9;
+    doc.SetForeground(4);
+    doc.SetBackground(9);
     tools.RebuildBrush();
 
     Drag(Qt::LeftButton, {{5, 5}, {10, 5}, {10, 9}});  // a stroke along two sides
@@ -96,7 +101,7 @@ TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
 
 TEST_F(Painting, TheStatusReadsThePictureUnderTheBrushPreview) {
     doc.FindFrame(0)->image->Line(20)[30] = 7;  // the pixel the pointer will rest on
-    doc.foregroundIndex = 1;
+    doc.SetForeground(1);
     tools.brush.ChooseShape(1039, tools.Target(), env.ui);  // a 3 x 3 brush
     QString status;
     QObject::connect(view.get(), &CBitmapEditView::statusTextChanged,
@@ -105,22 +110,41 @@ TEST_F(Painting, TheStatusReadsThePictureUnderTheBrushPreview) {
                      view->viewport()->mapToGlobal(QPointF(At({30, 20}))), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &move);
-    ASSERT_EQ(Index(30, 20), 1) << "the preview should lie over the pixel";
+    EXPECT_EQ(Shown(At({30, 20})), QColor(Qt::black)) << "the preview should show over the pixel";
+    EXPECT_EQ(Index(30, 20), 7);
     EXPECT_NE(status.indexOf("Colour: #7 ("), -1) << status.toStdString();
 }
 
-TEST_F(Painting, ThePreviewFollowsThePointerAndNeverStays) {
-    doc.foregroundIndex = 2;
-    tools.RebuildBrush();
+TEST_F(Painting, KeyCMakesThePickedColourTheBrushsThroughTheDocument) {
+    doc.FindFrame(0)->image->Line(20)[30] = 7;
     QTest::mouseMove(view->viewport(), At({30, 20}));
     QApplication::processEvents();
-    EXPECT_EQ(Index(30, 20), 2);  // the single-pixel preview under the pointer
+    QTest::keyClick(view.get(), Qt::Key_C);
+    EXPECT_EQ(doc.Foreground(), 7);
+    // The brush was made again in the new colour: a dab paints it.
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, At({12, 12}));
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, At({12, 12}));
+    EXPECT_EQ(Index(12, 12), 7);
+}
+
+TEST_F(Painting, ThePreviewFollowsThePointerOverThePictureNeverInIt) {
+    doc.SetForeground(2);
+    tools.RebuildBrush();
+    const QColor picture = Shown(At({30, 20}));
+    const QColor brush = QColor::fromRgb(doc.FindFrame(0)->image->GetColour(2) & 0xFF,
+                                         doc.FindFrame(0)->image->GetColour(2) >> 8 & 0xFF,
+                                         doc.FindFrame(0)->image->GetColour(2) >> 16 & 0xFF);
+    QTest::mouseMove(view->viewport(), At({30, 20}));
+    QApplication::processEvents();
+    EXPECT_EQ(Shown(At({30, 20})), brush);  // the single-pixel preview under the pointer
+    EXPECT_EQ(Index(30, 20), 0);
     QTest::mouseMove(view->viewport(), At({31, 20}));
     QApplication::processEvents();
-    EXPECT_EQ(Index(30, 20), 0);
-    EXPECT_EQ(Index(31, 20), 2);
-    tools.RemovePreview();
-    EXPECT_EQ(Index(31, 20), 0);
+    EXPECT_EQ(Shown(At({30, 20})), picture);
+    EXPECT_EQ(Shown(At({31, 20})), brush);
+    tools.HidePreview();
+    EXPECT_EQ(Shown(At({31, 20})), picture);
+    for (int x = 28; x < 34; ++x) EXPECT_EQ(Index(x, 20), 0) << x;
 }
 
 }  // namespace

@@ -44,8 +44,6 @@ bool CBitmapEditViewFrame::IsLastWindowOfDocument() const {
 }
 
 void CBitmapEditViewFrame::closeEvent(QCloseEvent* event) {
-    // The brush preview must not be saved with the picture.
-    view_->RemovePreview();
     if (askBeforeClosing_ && IsLastWindowOfDocument() && !document_->SaveModified()) {
         event->ignore();
         return;

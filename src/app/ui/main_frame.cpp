@@ -55,7 +55,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
 
     environment_.activeFrame = [this]() -> const AnimFrame* {
         CBitmapEditView* view = ActiveView();
-        return view ? view->Document().FindFrame(view->Document().currentFrame) : nullptr;
+        return view ? view->Document().FindFrame(view->Document().CurrentFrame()) : nullptr;
     };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
     tools_.ui = &ui_;
@@ -291,7 +291,6 @@ CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) 
     const bool maximised = ActiveFrame() && ActiveFrame()->isMaximized();
     auto* frame = new CBitmapEditViewFrame(std::move(document), tools_);
     frame->View()->SetToolDispatch(&tools_);
-    connect(frame->View(), &CBitmapEditView::colourPicked, this, [this] { tools_.RebuildBrush(); });
     mdi_->addSubWindow(frame);
     connect(frame, &CBitmapEditViewFrame::statusTextChanged, this, &CMainFrame::ShowViewStatus);
     connect(frame, &QObject::destroyed, this, [this] {
@@ -300,7 +299,7 @@ CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) 
     });
     // New windows fit their picture where the area allows, one step down and right of
     // the window before, starting again at the corner when they would leave the area.
-    const AnimFrame* shown = frame->Document().FindFrame(frame->Document().currentFrame);
+    const AnimFrame* shown = frame->Document().FindFrame(frame->Document().CurrentFrame());
     const QSize picture = shown ? QSize(shown->width, shown->height) / frame->devicePixelRatioF()
                                 : QSize(320, 200);
     const QSize chrome = frame->sizeHint() - frame->View()->sizeHint() + QSize(24, 24);
@@ -312,7 +311,7 @@ CBitmapEditViewFrame* CMainFrame::AddWindow(std::shared_ptr<CAnimDoc> document) 
     frame->setGeometry(QRect(at, size));
     if (maximised) frame->showMaximized();
     else frame->show();
-    frame->View()->ShowFrame(frame->Document().currentFrame);
+    frame->View()->ShowFrame(frame->Document().CurrentFrame());
     frame->View()->setFocus();
     UpdateCommandStates();
     return frame;
@@ -344,8 +343,6 @@ CommandContext CMainFrame::Context() {
 }
 
 void CMainFrame::Run(int commandId) {
-    // Nothing reads, saves or changes a frame with the brush preview painted into it.
-    tools_.RemovePreview();
     CommandContext context = Context();
     RunCommand(commandId, context);
     UpdateCommandStates();
@@ -428,7 +425,6 @@ void CMainFrame::ShowAbout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    tools_.RemovePreview();
     closing_ = true;
     SaveSettings();
     // Ask about every changed document first, as one round; only then close windows.

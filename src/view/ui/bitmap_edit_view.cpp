@@ -58,11 +58,11 @@ CBitmapEditView::~CBitmapEditView() {
 // --- Frame and placement ---------------------------------------------------------------------
 
 AnimFrame* CBitmapEditView::CurrentFrame() {
-    return document_.FindFrame(document_.currentFrame);
+    return document_.FindFrame(document_.CurrentFrame());
 }
 
 const COXDIB* CBitmapEditView::CurrentImage() const {
-    const AnimFrame* frame = document_.FindFrame(document_.currentFrame);
+    const AnimFrame* frame = document_.FindFrame(document_.CurrentFrame());
     if (frame == nullptr || frame->image == nullptr || frame->image->IsEmpty()) return nullptr;
     return frame->image.get();
 }
@@ -223,8 +223,12 @@ void CBitmapEditView::paintEvent(QPaintEvent* event) {
             RenderDib(*image, shifted, part, exposed.width(), exposed.height(), stride);
         FillHatchOutside(part, exposed.width(), exposed.height(), stride, covered, exposed.x(),
                          exposed.y());
-        if (IsActiveView())
+        if (IsActiveView()) {
+            if (const PreviewPatch* preview = dispatch_->Preview())
+                RenderDibAt(preview->image, preview->at, shifted, part, exposed.width(),
+                            exposed.height(), stride);
             if (const BandOverlay* band = dispatch_->Band()) DrawBandOver(*band, p, exposed, part, stride);
+        }
         canvas_.setDevicePixelRatio(ratio);
         painter.drawImage(
             QRectF(QPointF(exposed.topLeft()) / ratio, QSizeF(exposed.size()) / ratio), canvas_,
@@ -281,7 +285,6 @@ void CBitmapEditView::ZoomAtPointer(ZoomStep step) {
 void CBitmapEditView::ZoomAtWindow(IntPoint window, ZoomStep step) {
     const COXDIB* image = CurrentImage();
     if (image == nullptr) return;
-    dispatch_->RemovePreview();
     const IntPoint picture = WindowToPicture(window, CurrentPlacement());
     if (step == ZoomStep::In) {
         ZoomInAt(picture);
@@ -326,7 +329,7 @@ void CBitmapEditView::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::PopupFocusReason) return;
     active_ = false;
     timer_.stop();
-    dispatch_->RemovePreview();
+    dispatch_->HidePreview();
     viewport()->update();
 }
 
@@ -367,13 +370,18 @@ void CBitmapEditView::FrameChanged() {
 }
 
 void CBitmapEditView::OnFramesChanged(CAnimDoc&, int frameIndex) {
-    if (frameIndex == -1 || frameIndex == document_.currentFrame) FrameChanged();
+    if (frameIndex == -1 || frameIndex == document_.CurrentFrame()) FrameChanged();
 }
 
 void CBitmapEditView::OnTitleChanged(CAnimDoc&) {
     RefreshTitle();
     // A new current frame is announced as a new title.
     FrameChanged();
+}
+
+void CBitmapEditView::OnColoursChanged(CAnimDoc&) {
+    if (IsActiveView()) dispatch_->ColoursChanged();
+    viewport()->update();
 }
 
 void CBitmapEditView::OnFrameListChanged(CAnimDoc&) {
@@ -417,7 +425,6 @@ void CBitmapEditView::OnTick() {
 void CBitmapEditView::CopyFrameToClipboard() {
     const COXDIB* image = CurrentImage();
     if (image == nullptr) return;
-    dispatch_->RemovePreview();
     const QImage copy = DibToQImage(*image);
     if (!copy.isNull()) QGuiApplication::clipboard()->setImage(copy);
 }
@@ -425,7 +432,6 @@ void CBitmapEditView::CopyFrameToClipboard() {
 void CBitmapEditView::PrintFrame(QPrinter& printer) {
     const COXDIB* image = CurrentImage();
     if (image == nullptr) return;
-    dispatch_->RemovePreview();
     const QImage page = DibToQImage(*image);
     if (page.isNull()) return;
     QPainter painter;

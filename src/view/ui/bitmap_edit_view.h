@@ -78,8 +78,6 @@ public:
     }
     // Where pointer input goes; null restores the do-nothing default.
     void SetToolDispatch(ToolDispatch* dispatch);
-    // Takes the tools' brush preview out of the picture (before it is saved or closed).
-    void RemovePreview() { dispatch_->RemovePreview(); }
 
 signals:
     void statusTextChanged(const QString& text);
@@ -88,8 +86,6 @@ signals:
     // The document is not one the program keeps: the user has been told, and the
     // window should close.
     void notKept(CBitmapEditView* view);
-    // Key C changed the foreground colour or the painting table.
-    void colourPicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -110,6 +106,7 @@ private:
     void OnFramesChanged(CAnimDoc& document, int frameIndex) override;
     void OnTitleChanged(CAnimDoc& document) override;
     void OnFrameListChanged(CAnimDoc& document) override;
+    void OnColoursChanged(CAnimDoc& document) override;
 
     // --- Placement (bitmap_edit_view.cpp) ---------------------------------------------
     AnimFrame* CurrentFrame();

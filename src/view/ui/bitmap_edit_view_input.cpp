@@ -146,7 +146,7 @@ bool CBitmapEditView::viewportEvent(QEvent* event) {
 void CBitmapEditView::ShowReady() {
     if (readyShown_) return;
     readyShown_ = true;
-    dispatch_->RemovePreview();
+    dispatch_->HidePreview();
     viewport()->update();
     emit statusTextChanged(QString::fromLatin1(kReadyText));
 }
@@ -162,7 +162,7 @@ void CBitmapEditView::RefreshStatus(IntPoint window) {
     const IntPoint at = report.pointer;
     // Beside the picture the last colour under the pointer stays on show.
     if (at.x >= 0 && at.y >= 0 && at.x < report.picture.width && at.y < report.picture.height)
-        lastColour_ = dispatch_->FrameColourAt(*image, at);
+        lastColour_ = ColourAt(*image, at);
     report.colour = lastColour_;
     if (leftCaptured_ || rightCaptured_) report.pressPoint = pressPoint_;
     report.extras = dispatch_->Extras();
@@ -258,7 +258,6 @@ void CBitmapEditView::ScrollByArrow(int stepsX, int stepsY) {
 }
 
 void CBitmapEditView::PickColour() {
-    dispatch_->RemovePreview();
     const COXDIB* image = CurrentImage();
     if (image == nullptr) return;
     const IntPoint at = WindowToPicture(PointerInWindow(), CurrentPlacement());
@@ -266,13 +265,11 @@ void CBitmapEditView::PickColour() {
     if (at.x < 0 || at.y < 0 || at.x >= size.width || at.y >= size.height) return;
     const PointerColour picked = ColourAt(*image, at);
     if (picked.palette) {
-        document_.foregroundIndex = picked.index;
+        document_.SetForeground(picked.index);
     } else {
-        document_.colourTable[255] = picked.colour;
-        document_.foregroundIndex = 255;
+        document_.SetTableColour(255, picked.colour);
+        document_.SetForeground(255);
     }
-    emit colourPicked();
-    viewport()->update();
 }
 
 }  // namespace quillor
