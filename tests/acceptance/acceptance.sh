@@ -242,7 +242,18 @@ xdotool key ctrl+z
 shot=$(shot_when undone-again "$((pic_x + 100))" "$((pic_y + 100))" 255,255,255)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after the second undo"
 
-begin "save as PNG"
+begin "save as PNG with the brush preview on show"
+# White as the background again, picked from the picture: with black on black the brush
+# would be all transparent.
+# shellcheck disable=SC2086
+click_at $pick_button 1
+xdotool mousemove --sync $((main_x + pic_x + 99)) $((main_y + pic_y + 100))
+xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 100)) click 3
+# The pointer rests on the picture: the brush shows under it, over the picture only.
+xdotool mousemove --sync $((main_x + pic_x + 149)) $((main_y + pic_y + 120))
+xdotool mousemove --sync $((main_x + pic_x + 150)) $((main_y + pic_y + 120))
+shot_when preview "$((pic_x + 150))" "$((pic_y + 120))" 0,0,0 >/dev/null
+expect_rgb "$work/preview.png" $((pic_x + 150)) $((pic_y + 120)) "0,0,0" "the brush preview"
 file_menu a
 answer "Bitmap Save As" key ctrl+a
 xdotool type --delay 5 "$work/saved.png"
@@ -259,6 +270,7 @@ expect_rgb "$work/saved.png" 199 50 "0,0,0" "the stroke's last pixel"
 expect_rgb "$work/saved.png" 40 50 "255,255,255" "before the stroke"
 expect_rgb "$work/saved.png" 100 51 "255,255,255" "below the stroke"
 expect_rgb "$work/saved.png" 100 100 "255,255,255" "the saved background"
+expect_rgb "$work/saved.png" 150 120 "255,255,255" "where the brush preview was shown"
 
 begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
