@@ -111,10 +111,15 @@ TEST_F(Tools, TheCurveTakesTwoClicks) {
     tools.SelectTool(tool_id::kCurve);
     Stroke(kLeft, {{0, 10}, {20, 10}});
     EXPECT_EQ(Index(10, 10), 0);  // ends fixed, nothing drawn yet
+    // The band of the line stays up, and the stroke goes on, until the bend is clicked.
+    EXPECT_TRUE(tools.HasBand());
+    EXPECT_TRUE(tools.strokeInProgress);
     tools.Move(CapturedButton::None, {10, 10});  // the bend half way: a straight curve
     tools.Press(kLeft, {10, 10});
     tools.Release(0, {10, 10});
     for (int x = 0; x < 20; ++x) EXPECT_EQ(Index(x, 10), 3) << x;
+    EXPECT_FALSE(tools.HasBand());
+    EXPECT_FALSE(tools.strokeInProgress);
 }
 
 TEST_F(Tools, FillAndPickActAtTheRelease) {
