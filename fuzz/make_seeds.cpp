@@ -10,6 +10,7 @@
 #include <tiffio.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -30,6 +31,7 @@
 #include "formats/codec/tga_codec.h"
 #include "formats/codec/tiff_codec.h"
 #include "formats/codec/tla_codec.h"
+#include "palette/palette_file.h"
 
 namespace {
 
@@ -241,6 +243,18 @@ void MakeMultiPageTiff() {
     }
 }
 
+// A palette file, the same cut short, and a brush file's magic in front of a palette.
+void MakePaletteSeeds() {
+    std::array<ColourRef, 256> colours{};
+    for (unsigned i = 0; i < 256; ++i) colours[i] = (i * 0x9E3779u + 0x204060u) & 0xFFFFFFu;
+    const Bytes whole = EncodePaletteFile(colours);
+    Save("pal", "palette.pal", whole);
+    Save("pal", "short.pal", Bytes(whole.begin(), whole.begin() + 600));
+    Bytes brush = whole;
+    std::copy_n("QLBSH", 5, brush.begin());
+    Save("pal", "brush.pal", brush);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -289,5 +303,6 @@ int main(int argc, char** argv) {
     Save("png", "grey16.png", LibpngFile(PNG_FORMAT_LINEAR_Y, false));
     Save("png", "palette-alpha.png", LibpngFile(PNG_FORMAT_RGBA_COLORMAP, true));
     MakeMultiPageTiff();
+    MakePaletteSeeds();
     return g_failures == 0 ? 0 : 1;
 }

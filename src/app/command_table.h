@@ -51,6 +51,19 @@ inline constexpr int kAnimatedBrushes = 34037;
 inline constexpr int kAntiAlias = 34038;
 inline constexpr int kRotationGuideOnly = 34039;
 inline constexpr int kBilinearResize = 34040;
+inline constexpr int kDarkToLight = 33550;
+inline constexpr int kLightToDark = 33546;
+inline constexpr int kGroupHues = 33548;
+inline constexpr int kRemapToBrushPalette = 33508;
+inline constexpr int kUseBrushPalette = 33510;
+inline constexpr int kRemapBrushToPalette = 33509;
+inline constexpr int kNextForeground = 33585;
+inline constexpr int kPreviousForeground = 33586;
+inline constexpr int kSpreadPalettes = 33598;
+inline constexpr int kSavePalette = 33601;
+inline constexpr int kLoadPalette = 33602;
+inline constexpr int kPaletteEdit = 33522;
+inline constexpr int kPaletteView = 33523;
 }  // namespace cmd
 
 // How a command's button and menu item behave.

@@ -6,5 +6,6 @@ namespace quillor {
 // 0 done, 1 a file could not be read or written, 2 the command line was wrong.
 int RunInfo(int argc, char** argv, bool help);
 int RunConvert(int argc, char** argv, bool help);
+int RunPalette(int argc, char** argv, bool help);
 
 }  // namespace quillor

@@ -24,6 +24,7 @@ bool CliOptions::Parse(int argc, char** argv, const std::set<std::string>& value
                 return false;
             }
             values[arg] = argv[++i];
+            sequence.emplace_back(arg, values[arg]);
         } else if (flagOptions.count(arg)) {
             flags.insert(arg);
         } else {

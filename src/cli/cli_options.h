@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillor {
@@ -11,7 +12,10 @@ class CliInteraction;
 
 // Options of the form "--name value" and "--flag", and the file arguments between them.
 struct CliOptions {
-    std::map<std::string, std::string> values;
+    std::map<std::string, std::string> values;  // the last value of each option
+    // Every value option as given, in command-line order, repeats included: for options
+    // that are steps carried out one after the other.
+    std::vector<std::pair<std::string, std::string>> sequence;
     std::set<std::string> flags;
     std::vector<std::string> files;
 

@@ -1,9 +1,11 @@
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli/cli_commands.h"
 #include "cli/cli_interaction.h"
 #include "cli/cli_options.h"
+#include "cli/palette_steps.h"
 #include "core/text_format.h"
 #include "document/frame_image_io.h"
 #include "formats/codec/codec_error.h"
@@ -37,6 +39,20 @@ constexpr const char* kHelp =
     "  --output-password-env VAR a different password for the output\n"
     "                            (a PAX or TLA password has at most 8 characters)\n"
     "  --encryption-type N       PAX key-derivation strength, 1 (fast) to 6 (strongest)\n"
+    "\n"
+    "Palette pictures (2, 16 or 256 colours) can have their palette changed on the way,\n"
+    "by these options in the order they are given (each may be given more than once):\n"
+    "\n"
+    "  --order-palette ORDER     reorder the palette: dark (dark to light), light (light\n"
+    "                            to dark) or hue (greys first, then by hue); the pixels\n"
+    "                            are renumbered so that the picture looks the same\n"
+    "  --load-palette FILE.pal   replace the palette by a Quillor palette file's colours,\n"
+    "                            keeping every pixel's index (the picture changes colour)\n"
+    "  --remap-to FILE.pal       match every pixel to the nearest colour of the palette\n"
+    "                            file, which then becomes the picture's palette\n"
+    "\n"
+    "A 2- or 16-colour picture uses the first 2 or 16 colours of a palette file. A true-\n"
+    "colour picture has no palette: these options refuse it and nothing is written.\n"
     "\n"
     "Passwords are never taken from the command line itself, where other users could see\n"
     "them. OUT is replaced only once it has been written completely.\n";
@@ -108,7 +124,8 @@ int RunConvert(int argc, char** argv, bool help) {
     CliOptions options;
     if (!options.Parse(argc, argv,
                        {"--quality", "--tiff-compression", "--page", "--password-env",
-                        "--output-password-env", "--encryption-type"},
+                        "--output-password-env", "--encryption-type", "--order-palette",
+                        "--load-palette", "--remap-to"},
                        {"--progressive", "--interlace"}) ||
         options.files.size() != 2) {
         std::fputs(kHelp, stderr);
@@ -125,7 +142,9 @@ int RunConvert(int argc, char** argv, bool help) {
     }
     CliInteraction ui;
     SettingsStore settings;  // the user's own settings are neither read nor changed
-    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, outType, settings))
+    std::vector<PaletteStep> paletteSteps;
+    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, outType, settings) ||
+        !ParsePaletteSteps(options, paletteSteps))
         return 2;
 
     const ImageFileContext context{ui, settings};
@@ -139,6 +158,7 @@ int RunConvert(int argc, char** argv, bool help) {
         return 1;
     }
     const ColourMode mode = FinishImageLoad(image);
+    if (!ApplyPaletteSteps(image, mode, in, paletteSteps, ui)) return 1;
     if (!CheckBeforeSave(out, mode, false, context)) return 1;
     if (!SaveImageInMode(image, mode, out, context)) {
         ReportDetail();

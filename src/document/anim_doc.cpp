@@ -230,6 +230,12 @@ void CAnimDoc::SetTableColour(std::uint8_t index, ColourRef colour) {
     NotifyColours();
 }
 
+void CAnimDoc::SetColourTable(const ColourTable& colours) {
+    if (colourTable_ == colours) return;
+    colourTable_ = colours;
+    NotifyColours();
+}
+
 void CAnimDoc::NotifyColours() {
     observers_.ForEach([this](DocumentObserver& o) { o.OnColoursChanged(*this); });
 }

@@ -98,6 +98,8 @@ public:
     const ColourTable& Colours() const { return colourTable_; }
     ColourRef TableColour(std::uint8_t index) const { return colourTable_[index]; }
     void SetTableColour(std::uint8_t index, ColourRef colour);
+    // The whole table at once, told once.
+    void SetColourTable(const ColourTable& colours);
 
     // --- State, as the rest of the program reads and sets it ---------------------------
     std::string path;

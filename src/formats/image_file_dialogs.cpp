@@ -17,8 +17,8 @@ std::string DefaultPictureFolder() {
 
 std::optional<std::string> ChooseFileRemembering(FileDialogRequest request, bool save,
                                                  const ImageFileContext& context) {
-    const std::string remembered =
-        context.settings.GetString(settings_keys::kPreviousPaths, request.title);
+    const std::string key = request.settingsKey.empty() ? request.title : request.settingsKey;
+    const std::string remembered = context.settings.GetString(settings_keys::kPreviousPaths, key);
     std::error_code ec;
     if (request.folder.empty())
         request.folder = (!remembered.empty() && std::filesystem::is_directory(remembered, ec))
@@ -28,7 +28,7 @@ std::optional<std::string> ChooseFileRemembering(FileDialogRequest request, bool
     if (!chosen || chosen->empty()) return std::nullopt;
     const std::filesystem::path folder = std::filesystem::path(*chosen).parent_path();
     if (!folder.empty())
-        context.settings.SetString(settings_keys::kPreviousPaths, request.title, folder.string());
+        context.settings.SetString(settings_keys::kPreviousPaths, key, folder.string());
     return chosen;
 }
 

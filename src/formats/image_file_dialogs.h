@@ -18,8 +18,9 @@ inline constexpr char kBitmapSaveAsFilter[] =
     "Files (*.pcx)|*.pcx|PNG Files (*.png)|*.png|PSD Files (*.psd)|*.psd|TGA Files (*.tga)|*.tga|"
     "TIF Files (*.tif)|*.tif|TLA Files (*.tla)|*.tla|";
 
-// A file dialog that starts in the folder last used with the same title and remembers
-// the folder chosen in it ("Previous Paths"). Empty when the user cancels.
+// A file dialog that starts in the folder last used with the same title (or settings
+// key, when the request names one) and remembers the folder chosen in it ("Previous
+// Paths"). Empty when the user cancels.
 std::optional<std::string> ChooseFileRemembering(FileDialogRequest request, bool save,
                                                  const ImageFileContext& context);
 

@@ -11,12 +11,15 @@ enum class QuestionButtons { OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 struct FileDialogRequest {
-    std::string title;          // also the "Previous Paths" key of the dialog
+    std::string title;          // also the "Previous Paths" key, unless settingsKey names one
     std::string filter;         // "Name (*.ext)|*.ext|..." as the program's tables write it
     std::string folder;         // where the dialog starts
     std::string fileName;       // initial file name
     std::string defaultExtension;
     bool confirmOverwrite = false;
+    // The "Previous Paths" key the dialog's folder is remembered under, when it is not
+    // the title (the palette dialogs remember under "Palette Save" and "Palette Load").
+    std::string settingsKey;
 };
 
 // The state and rules of one dialog, independent of any toolkit. The toolkit side shows

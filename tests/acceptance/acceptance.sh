@@ -242,18 +242,31 @@ xdotool key ctrl+z
 shot=$(shot_when undone-again "$((pic_x + 100))" "$((pic_y + 100))" 255,255,255)
 expect_rgb "$shot" $((pic_x + 100)) $((pic_y + 100)) "255,255,255" "after the second undo"
 
-begin "save as PNG with the brush preview on show"
+begin "choose a colour in the small palette and paint with it"
 # White as the background again, picked from the picture: with black on black the brush
 # would be all transparent.
 # shellcheck disable=SC2086
 click_at $pick_button 1
 xdotool mousemove --sync $((main_x + pic_x + 99)) $((main_y + pic_y + 100))
 xdotool mousemove --sync $((main_x + pic_x + 100)) $((main_y + pic_y + 100)) click 3
+xdotool key p
+palette=$(wait_window "Palette")
+palette_x=$(xwininfo -id "$palette" | awk '/Absolute upper-left X/ {print $4}')
+palette_y=$(xwininfo -id "$palette" | awk '/Absolute upper-left Y/ {print $4}')
+# Entry 4 of a new picture's palette, dark blue: column 0, fifth cell down.
+xdotool mousemove --sync $((palette_x + 6)) $((palette_y + 4 * 9 + 49)) click 1
+xdotool mousemove --sync $((main_x + pic_x + 40)) $((main_y + pic_y + 80))
+xdotool mousemove --sync $((main_x + pic_x + 41)) $((main_y + pic_y + 80))
+xdotool mousedown 1
+for x in $(seq 50 10 100); do xdotool mousemove --sync $((main_x + pic_x + x)) $((main_y + pic_y + 80)); done
+xdotool mouseup 1
+
+begin "save as PNG with the brush preview on show"
 # The pointer rests on the picture: the brush shows under it, over the picture only.
 xdotool mousemove --sync $((main_x + pic_x + 149)) $((main_y + pic_y + 120))
 xdotool mousemove --sync $((main_x + pic_x + 150)) $((main_y + pic_y + 120))
-shot_when preview "$((pic_x + 150))" "$((pic_y + 120))" 0,0,0 >/dev/null
-expect_rgb "$work/preview.png" $((pic_x + 150)) $((pic_y + 120)) "0,0,0" "the brush preview"
+shot_when preview "$((pic_x + 150))" "$((pic_y + 120))" 0,0,170 >/dev/null
+expect_rgb "$work/preview.png" $((pic_x + 150)) $((pic_y + 120)) "0,0,170" "the brush preview"
 file_menu a
 answer "Bitmap Save As" key ctrl+a
 xdotool type --delay 5 "$work/saved.png"
@@ -271,6 +284,7 @@ expect_rgb "$work/saved.png" 40 50 "255,255,255" "before the stroke"
 expect_rgb "$work/saved.png" 100 51 "255,255,255" "below the stroke"
 expect_rgb "$work/saved.png" 100 100 "255,255,255" "the saved background"
 expect_rgb "$work/saved.png" 150 120 "255,255,255" "where the brush preview was shown"
+expect_rgb "$work/saved.png" 70 80 "0,0,170" "the stroke in the colour chosen in the palette"
 
 begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
@@ -280,8 +294,8 @@ saved=$(md5sum <"$work/saved.png")
 xdotool key ctrl+F4
 answer "Unsaved Changes" key Escape
 wait_gone "Unsaved Changes"
-shot=$(shot_when kept "$((pic_x + 61))" "$((pic_y + 150))" 0,0,0)
-expect_rgb "$shot" $((pic_x + 61)) $((pic_y + 150)) "0,0,0" "the dot painted before Cancel"
+shot=$(shot_when kept "$((pic_x + 61))" "$((pic_y + 150))" 0,0,170)
+expect_rgb "$shot" $((pic_x + 61)) $((pic_y + 150)) "0,0,170" "the dot painted before Cancel"
 file_menu x
 answer "Unsaved Changes" key alt+n
 for _ in $(seq 100); do kill -0 "$quillor_pid" 2>/dev/null || break; sleep 0.1; done

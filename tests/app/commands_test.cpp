@@ -45,6 +45,14 @@ public:
     void PrintSetup() override { calls.push_back("setup"); }
     void ShowHelp() override { calls.push_back("help"); }
     void ShowAbout() override { calls.push_back("about"); }
+    bool PaletteWindowOpen(PaletteWindow window) override { return open[int(window)]; }
+    void ShowPaletteWindow(PaletteWindow window, bool show) override {
+        if (open[int(window)] != show)
+            calls.push_back(std::string(show ? "open " : "close ") +
+                            (window == PaletteWindow::Edit ? "edit" : "view"));
+        open[int(window)] = show;
+    }
+    bool open[2] = {false, false};
 };
 
 class CommandsTest : public ::testing::Test {
@@ -174,6 +182,36 @@ TEST_F(CommandsTest, WindowCommandsGoToTheWindows) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"new window", "zoom 0", "zoom 3", "copy",
                                                      "new " + std::to_string(int(NewDocumentKind::Duplicate)),
                                                      "close", "exit"}));
+}
+
+TEST_F(CommandsTest, TheForegroundStepsStayWithinThePicturesColours) {
+    OpenPicture(ColourMode::Colours16);
+    doc.SetForeground(14);
+    ASSERT_TRUE(Run(cmd::kNextForeground));
+    EXPECT_EQ(doc.Foreground(), 15);
+    ASSERT_TRUE(Run(cmd::kNextForeground));  // a 16-colour picture has no entry 16
+    EXPECT_EQ(doc.Foreground(), 15);
+    doc.SetForeground(0);
+    ASSERT_TRUE(Run(cmd::kPreviousForeground));
+    EXPECT_EQ(doc.Foreground(), 0);
+}
+
+TEST_F(CommandsTest, ThePaletteButtonOpensTheSmallPaletteThenTheEditWindow) {
+    OpenPicture();
+    ASSERT_TRUE(Run(tool_id::kPalette));
+    ASSERT_TRUE(Run(tool_id::kPalette));  // the small palette is open: the edit window too
+    ASSERT_TRUE(Run(cmd::kPaletteView));  // P closes the small palette
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kPalette)));  // a right click: edit, here closing it
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"open view", "open edit", "close view", "close edit"}));
+}
+
+TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {
+    OpenPicture(ColourMode::TrueColour);
+    doc.FindFrame(0)->image->CreateBlank(24, 20, 10);
+    for (int id : {cmd::kRemapToBrushPalette, cmd::kUseBrushPalette, cmd::kRemapBrushToPalette})
+        EXPECT_FALSE(CommandEnabled(id, Context())) << id;
+    // Ordering works on the document's table of a true-colour picture.
+    EXPECT_TRUE(CommandEnabled(cmd::kDarkToLight, Context()));
 }
 
 TEST(ExitRound, EachChangedDocumentIsAskedOnceAndACancelKeepsEveryEdit) {

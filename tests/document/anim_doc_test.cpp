@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "document/frame_count_model.h"
 #include "document/new_image_model.h"
 #include "formats/image_file.h"
@@ -66,6 +68,11 @@ TEST_F(Documents, ColourChangesAreToldAndOnlyRealOnesCount) {
     doc.SetForeground(7);  // no change, nothing told
     doc.SetTableColour(200, MakeColour(1, 2, 3));
     EXPECT_EQ(recorder.colours, 3);
+    CAnimDoc::ColourTable reversed = doc.Colours();
+    std::reverse(reversed.begin(), reversed.end());
+    doc.SetColourTable(reversed);  // a whole table is told once
+    EXPECT_EQ(recorder.colours, 4);
+    EXPECT_EQ(doc.TableColour(55), MakeColour(1, 2, 3));
     EXPECT_EQ(recorder.titles, 0);
 }
 

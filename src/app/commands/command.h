@@ -51,5 +51,6 @@ std::span<const Command> EditCommands();
 std::span<const Command> ToolCommands();
 std::span<const Command> BrushCommands();
 std::span<const Command> WindowCommands();
+std::span<const Command> PaletteCommands();
 
 }  // namespace quillor

@@ -36,6 +36,12 @@ public:
     virtual void ZoomActiveView(Zoom zoom) = 0;
     virtual void CopyFrameToClipboard() = 0;
 
+    // --- The palette windows -----------------------------------------------------------------------
+    // The palette edit window ("Palette Edit") and the small palette ("Palette View").
+    enum class PaletteWindow { Edit, View };
+    virtual bool PaletteWindowOpen(PaletteWindow window) = 0;
+    virtual void ShowPaletteWindow(PaletteWindow window, bool open) = 0;
+
     // --- Printing and help ----------------------------------------------------------------------
     virtual void Print() = 0;
     virtual void PrintPreview() = 0;

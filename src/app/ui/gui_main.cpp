@@ -14,6 +14,7 @@
 #include "app/ui/select_file_type_dialog.h"
 #include "document/ui/document_dialogs.h"
 #include "formats/ui/format_dialogs.h"
+#include "palette/ui/palette_dialogs.h"
 #include "brush/ui/brush_dialogs.h"
 #include "tools/ui/tool_dialogs.h"
 #include "platform/settings_store.h"
@@ -68,6 +69,7 @@ int RunGui(int argc, char** argv) {
     RegisterAppDialogs(ui);
     RegisterToolDialogs(ui);
     RegisterBrushDialogs(ui);
+    RegisterPaletteDialogs(ui);
 
     CMainFrame frame(ui, settings);
     ui.SetParent(&frame);

@@ -28,6 +28,8 @@
 #include "app/ui/lock_indicators.h"
 #include "app/ui/tool_grid_bar.h"
 #include "app/window_placement.h"
+#include "palette/ui/palette_edit_window.h"
+#include "palette/ui/small_palette_window.h"
 #include "platform/ui/qt_interaction.h"
 #include "view/ui/bitmap_edit_view.h"
 
@@ -141,7 +143,18 @@ void CMainFrame::CreateMenus() {
     for (int id : Toolbars()[0].buttons)
         if (QAction* a = Action(id)) toolsMenu->addAction(a);
 
-    QMenu* brush = menuBar()->addMenu("&Brush");
+    QMenu* palette = menuBar()->addMenu("&Palette");
+    palette->addActions({Action(cmd::kPaletteView), Action(cmd::kPaletteEdit)});
+    palette->addSeparator();
+    QMenu* order = palette->addMenu("&Order Palette Colours");
+    order->addActions({Action(cmd::kDarkToLight), Action(cmd::kLightToDark), Action(cmd::kGroupHues)});
+    palette->addActions({Action(cmd::kRemapToBrushPalette), Action(cmd::kUseBrushPalette)});
+    palette->addSeparator();
+    palette->addActions({Action(cmd::kNextForeground), Action(cmd::kPreviousForeground)});
+    palette->addSeparator();
+    palette->addActions({Action(cmd::kSpreadPalettes), Action(cmd::kSavePalette), Action(cmd::kLoadPalette)});
+
+    QMenu* brush = menuBar()->addMenu("B&rush");
     brush->addActions({Action(cmd::kChooseBrushShape), Action(cmd::kSinglePixelBrush),
                        Action(cmd::kRestorePreviousBrush), Action(cmd::kSingleColour)});
     brush->addSeparator();
@@ -150,6 +163,8 @@ void CMainFrame::CreateMenus() {
     brush->addSeparator();
     brush->addActions({Action(cmd::kAnimatedBrushes), Action(cmd::kAntiAlias),
                        Action(cmd::kRotationGuideOnly), Action(cmd::kBilinearResize)});
+    brush->addSeparator();
+    brush->addActions({Action(cmd::kUseBrushPalette), Action(cmd::kRemapBrushToPalette)});
 
     // The commands stay in the menu from the start, so that their keys work before the
     // menu was ever opened; only the list of windows is made as the menu opens.
@@ -417,6 +432,26 @@ void CMainFrame::PrintSetup() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPageSetupDialog dialog(printer_.get(), this);
     dialog.exec();
+}
+
+bool CMainFrame::PaletteWindowOpen(PaletteWindow window) {
+    PaletteWindowBase* shown = window == PaletteWindow::Edit ? paletteEdit_ : paletteView_;
+    return shown != nullptr && shown->isVisible();
+}
+
+void CMainFrame::ShowPaletteWindow(PaletteWindow window, bool open) {
+    PaletteWindowBase*& shown = window == PaletteWindow::Edit ? paletteEdit_ : paletteView_;
+    if (!open) {
+        if (shown != nullptr) shown->hide();
+        return;
+    }
+    if (shown == nullptr) {
+        auto active = [this] { return ActiveDocument(); };
+        if (window == PaletteWindow::Edit) shown = new PaletteEditWindow(active, ui_, this);
+        else shown = new CSmallPaletteDlg(active, this);
+        connect(shown, &PaletteWindowBase::changed, this, [this] { UpdateCommandStates(); });
+    }
+    shown->Open();
 }
 
 void CMainFrame::ShowAbout() {

@@ -24,6 +24,7 @@ namespace quillor {
 class CBitmapEditView;
 class CBitmapEditViewFrame;
 class LockIndicators;
+class PaletteWindowBase;
 
 // The main window: the multiple-document area, the menus and toolbars, the status bar,
 // and the application-level commands. Its settings (placement, toolbars, recent files,
@@ -53,6 +54,8 @@ public:
     void PrintSetup() override;
     void ShowHelp() override;
     void ShowAbout() override;
+    bool PaletteWindowOpen(PaletteWindow window) override;
+    void ShowPaletteWindow(PaletteWindow window, bool open) override;
 
     // Opens every local file a drop (or paste of file names) carries.
     void OpenDropped(const QMimeData& data);
@@ -96,6 +99,10 @@ private:
     QMenu* recentMenu_ = nullptr;
     std::map<int, QAction*> actions_;
     std::unique_ptr<QPrinter> printer_;
+    // Made when first opened; hidden, not destroyed, when closed, so they open again
+    // where they were.
+    PaletteWindowBase* paletteEdit_ = nullptr;
+    PaletteWindowBase* paletteView_ = nullptr;
     bool closing_ = false;
 };
 
