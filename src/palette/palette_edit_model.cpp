@@ -241,7 +241,7 @@ void PaletteEditModel::Undo(CAnimDoc& document) {
 }
 
 void PaletteEditModel::Redo(CAnimDoc& document) {
-    if (position_ >= newest_ || position_ >= kUndoSteps - 1) return;
+    if (!CanRedo()) return;
     ++position_;
     Exchange(document, ring_[std::size_t(position_)]);
     current_ = PaletteTable(document).Get(selected_);

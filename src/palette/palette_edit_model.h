@@ -76,6 +76,7 @@ public:
     void Undo(CAnimDoc& document);
     void Redo(CAnimDoc& document);
     bool CanUndo() const { return position_ >= 0; }
+    bool CanRedo() const { return position_ < newest_ && position_ < kUndoSteps - 1; }
 
     // "Exclude" (palette pictures only): after the advice, one undo step of the picture,
     // then every pixel of a selected entry takes the nearest entry outside the range.

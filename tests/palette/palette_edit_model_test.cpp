@@ -171,6 +171,7 @@ TEST_F(PaletteEdit, TheRingKeepsFiftyTablesAndUndoExchanges) {
         model.Redo(d.document);
         EXPECT_EQ(RedOf(Entry(0)), n) << n;
     }
+    EXPECT_FALSE(model.CanRedo());
     model.Redo(d.document);
     EXPECT_EQ(RedOf(Entry(0)), 51);
 

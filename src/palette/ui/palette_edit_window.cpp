@@ -94,6 +94,7 @@ void PaletteEditWindow::Update(CAnimDoc& document) {
     if (model_.CurrentColour() != before) ShowSliders();
     exclude->setEnabled(model_.ExcludeEnabled(document));
     undo->setEnabled(model_.CanUndo() || model_.PendingOperation() != PaletteEditModel::Pending::None);
+    redo->setEnabled(model_.CanRedo());
     selection->setText(ToQString(model_.SelectionText()));
 }
 
