@@ -43,10 +43,12 @@ public:
     bool FirstClipboardPaste() override { return false; }
     std::string CurrentFolder() override { return {}; }
     void SetCurrentFolder(const std::string&) override {}
+    MillisecondClock& Clock() override { return clock_; }
 
 private:
     SilentInteraction ui_;
     SettingsStore settings_;
+    SteadyMillisecondClock clock_;
 };
 
 }  // namespace quillor::bench

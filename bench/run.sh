@@ -15,7 +15,8 @@ runs=${2:-5}
 [ -f "$inputs/SHA256SUMS" ] || "$here/bench/make-inputs.sh" "$inputs" >&2
 cmake -S "$here" -B "$here/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DQUILLOR_BUILD_BENCH=ON -DQUILLOR_BUILD_TESTS=OFF -DQUILLOR_BUILD_UI=ON >/dev/null
-cmake --build "$here/build-bench" --target quillor quillor_bench quillor_view_bench quillor_open_bench >&2
+cmake --build "$here/build-bench" --target quillor quillor_bench quillor_view_bench quillor_open_bench \
+      quillor_playback_bench >&2
 quillor="$here/build-bench/quillor"
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -62,6 +63,10 @@ echo "== Edit view: paint of an 8000 x 8000 true-colour frame in a 1920 x 1080 v
 QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_view_bench" 30
 
 echo
+echo "== Playback in an edit view with the real clock (target: 60 frames per second, no late steps)"
+QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_playback_bench" 5
+
+echo
 echo "== Opening a 4000 x 3000 JPEG until its first paint (target: under 300 ms)"
 QT_QPA_PLATFORM=offscreen taskset -c 0 "$here/build-bench/bench/quillor_open_bench" "$inputs/photo-4000x3000.jpg" 10
 
@@ -95,3 +100,8 @@ echo "== Free-hand stroke with \"Diam 31\" on an 8000 x 8000 true-colour frame (
 echo "   a press under 16 ms, the history of ten short strokes in megabytes)"
 cmake --build "$here/build-bench" --target quillor_stroke_bench >&2
 taskset -c 0 "$here/build-bench/bench/quillor_stroke_bench" "$runs"
+
+echo
+echo "== Compiling a layered image of ten 1920 x 1080 layers, in process (median of 11; target: under 50 ms)"
+cmake --build "$here/build-bench" --target quillor_layer_bench >&2
+taskset -c 0 "$here/build-bench/bench/quillor_layer_bench" 11

@@ -31,6 +31,7 @@
 #include "formats/codec/tga_codec.h"
 #include "formats/codec/tiff_codec.h"
 #include "formats/codec/tla_codec.h"
+#include "document/anim_script.h"
 #include "palette/palette_file.h"
 
 namespace {
@@ -255,6 +256,21 @@ void MakePaletteSeeds() {
     Save("pal", "brush.pal", brush);
 }
 
+// Animation and layered scripts as the program writes them, one with CR LF line ends
+// and missing lines, an empty one and one whose count promises more than it holds.
+void MakeScriptSeeds() {
+    auto text = [](std::string_view t) { return Bytes(t.begin(), t.end()); };
+    std::vector<ScriptFrame> frames(3);
+    frames[0].name = "/anims/walk0001_COMPILED_TARGET.bmp";
+    frames[1] = {"walk0002.bmp", true, false, true, 50};
+    frames[2] = {"sub/walk 3.png", false, true, false, 100};
+    Save("qua", "animation.qua", text(EncodeAnimationScript(frames, false)));
+    Save("qua", "layered.qul", text(EncodeAnimationScript(frames, true)));
+    Save("qua", "crlf-short.qua", text("QUASQ5\r\na.bmp\r\n\r\nb.bmp\r\n1\r\n"));
+    Save("qua", "empty.qua", text("QUASQ"));
+    Save("qua", "promises-too-much.qua", text("QUASQ9999\nonly.bmp\n"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -304,5 +320,6 @@ int main(int argc, char** argv) {
     Save("png", "palette-alpha.png", LibpngFile(PNG_FORMAT_RGBA_COLORMAP, true));
     MakeMultiPageTiff();
     MakePaletteSeeds();
+    MakeScriptSeeds();
     return g_failures == 0 ? 0 : 1;
 }

@@ -6,7 +6,7 @@
 namespace quillor {
 
 bool IsOpenableImagePath(const std::string& path) {
-    return HasImageExtension(path);
+    return HasImageExtension(path) || EndsWithNoCase(path, ".qua") || EndsWithNoCase(path, ".qul");
 }
 
 std::optional<std::string> ChooseImageFileToOpen(const ImageFileContext& context) {

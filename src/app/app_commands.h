@@ -8,8 +8,8 @@
 
 namespace quillor {
 
-// Extensions the image Open command takes: the image formats and, once their readers
-// exist, the animation and layered scripts.
+// Extensions the image Open command takes: the image formats and the animation and
+// layered scripts.
 bool IsOpenableImagePath(const std::string& path);
 
 // The image Open command's dialog ("Bitmap Open"), then the extension check with its

@@ -64,6 +64,21 @@ inline constexpr int kSavePalette = 33601;
 inline constexpr int kLoadPalette = 33602;
 inline constexpr int kPaletteEdit = 33522;
 inline constexpr int kPaletteView = 33523;
+inline constexpr int kBackFrame = 32886;
+inline constexpr int kAdvanceFrame = 32881;
+inline constexpr int kPlayLoop = 32880;
+inline constexpr int kPlayOnce = 32884;
+inline constexpr int kPlayPingPong = 32883;
+inline constexpr int kStopAnimation = 32885;
+inline constexpr int kAnimationControls = 33524;
+inline constexpr int kDuplicateFrame = 34100;
+inline constexpr int kDeleteFrame = 34101;
+inline constexpr int kChangeFrameName = 34102;
+inline constexpr int kGotoFrame = 34103;
+inline constexpr int kViewCompiled = 34104;
+inline constexpr int kLayerOn = 34105;
+inline constexpr int kLayerOff = 34106;
+inline constexpr int kLayerSettings = 34107;
 }  // namespace cmd
 
 // How a command's button and menu item behave.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "core/image_limits.h"
 
@@ -258,68 +257,6 @@ bool COXDIB::PackTo1Bit(COXDIB& destination) const {
 void COXDIB::FillBytes(std::uint8_t value) {
     if (GetBitCount() != 24) return;
     std::memset(GetBits(), value, GetImageBytes());
-}
-
-void COXDIB::OverlayOnto(COXDIB& destination, int width, int height, TableWord keyColour,
-                         bool keyOn, bool opacityOn, int opacity, bool smoothEdges) const {
-    if (GetBitCount() != 24 || destination.GetBitCount() != 24) return;
-    const DibSize layerSize = GetSize(), destSize = destination.GetSize();
-    // The destination stride follows the width argument; never let it reach past the
-    // destination's own rows.
-    width = std::min(width, destSize.width);
-    height = std::min(height, destSize.height);
-    const int rows = std::min(height, layerSize.height);
-    const int columns = std::min(width, layerSize.width);
-    if (rows <= 0 || columns <= 0) return;
-    opacity = std::clamp(opacity, 0, 100);
-
-    const std::size_t layerStride = GetStride();
-    const std::size_t destStride = DibStride(width, 24);
-    std::vector<std::uint8_t> columnMark(std::size_t(columns), 0);
-    std::vector<std::uint8_t> columnSaved(std::size_t(columns) * 3, 0);
-    std::uint8_t previousSaved[3] = {0, 0, 0};
-
-    for (int row = 0; row < rows; ++row) {
-        const std::uint8_t* layerRow = GetBits() + std::size_t(row) * layerStride;
-        std::uint8_t* destRow = destination.GetBits() + std::size_t(row) * destStride;
-        bool rowFlag = false;
-        for (int x = 0; x < columns; ++x) {
-            const std::uint8_t* s = layerRow + std::size_t(x) * 3;
-            std::uint8_t* d = destRow + std::size_t(x) * 3;
-            const TableWord word = TableWord(s[2]) << 16 | TableWord(s[1]) << 8 | s[0];
-            if (keyOn && word == keyColour) {
-                if (smoothEdges) {
-                    if (rowFlag) {
-                        std::uint8_t* left = d - 3;
-                        const std::uint8_t* leftLayer = s - 3;
-                        for (int c = 0; c < 3; ++c)
-                            left[c] = std::uint8_t((leftLayer[c] + previousSaved[c]) / 2);
-                    } else if (columnMark[std::size_t(x)] && row > 0) {
-                        std::uint8_t* below = d - destStride;
-                        const std::uint8_t* belowLayer = s - layerStride;
-                        const std::uint8_t* saved = &columnSaved[std::size_t(x) * 3];
-                        for (int c = 0; c < 3; ++c)
-                            below[c] = std::uint8_t((saved[c] + belowLayer[c]) / 2);
-                    }
-                }
-                rowFlag = false;
-                columnMark[std::size_t(x)] = 0;
-                continue;
-            }
-            std::memcpy(&columnSaved[std::size_t(x) * 3], d, 3);
-            std::memcpy(previousSaved, d, 3);
-            if (opacityOn) {
-                for (int c = 0; c < 3; ++c)
-                    d[c] = std::uint8_t((d[c] * (100 - opacity) + s[c] * opacity) / 100);
-            } else if (!smoothEdges || (rowFlag && columnMark[std::size_t(x)])) {
-                std::memcpy(d, s, 3);
-            } else {
-                for (int c = 0; c < 3; ++c) d[c] = std::uint8_t((d[c] + s[c]) / 2);
-                rowFlag = true;
-                columnMark[std::size_t(x)] = 1;
-            }
-        }
-    }
 }
 
 }  // namespace quillor

@@ -130,6 +130,7 @@ void CAnimDoc::Open(const std::string& filePath) {
     }
     changed = false;
     currentFrame_ = 0;
+    displayedFrame_ = -1;
 }
 
 bool CAnimDoc::IsKept() const { return IsDocumentPath(path); }
@@ -158,10 +159,6 @@ void CAnimDoc::OpenSingleImage(const std::string& filePath) {
     if (loaded) environment_.AddRecentFile(filePath);
 }
 
-// Scripts open through the animation script reader; a program built without it treats
-// them as files it cannot read.
-void CAnimDoc::OpenScript(const std::string& filePath, bool /*layered*/) { OpenOther(filePath); }
-
 // Movies open through the movie reader; a program built without it treats them as files
 // it cannot read.
 void CAnimDoc::OpenAvi(const std::string& filePath) { OpenOther(filePath); }
@@ -187,12 +184,19 @@ void CAnimDoc::MakePlaceholder(const std::string& name) {
 bool CAnimDoc::ShowFrame(int index) {
     if (FindFrame(index) == nullptr) return false;
     currentFrame_ = index;
+    displayedFrame_ = -1;
     NotifyTitle();
     return true;
 }
 
+void CAnimDoc::DisplayPlaybackFrame(int index) {
+    if (FindFrame(index) == nullptr) return;
+    displayedFrame_ = index;
+    NotifyTitle();
+}
+
 std::string CAnimDoc::Title() const {
-    const AnimFrame* frame = FindFrame(currentFrame_);
+    const AnimFrame* frame = FindFrame(ShownFrame());
     if (frame == nullptr) return path;
     TitleParts parts;
     parts.path = path;
@@ -244,6 +248,10 @@ void CAnimDoc::NotifyColours() {
 
 void CAnimDoc::FramesChanged(int frameIndex) {
     SetChanged(true);
+    observers_.ForEach([this, frameIndex](DocumentObserver& o) { o.OnFramesChanged(*this, frameIndex); });
+}
+
+void CAnimDoc::RedrawFrames(int frameIndex) {
     observers_.ForEach([this, frameIndex](DocumentObserver& o) { o.OnFramesChanged(*this, frameIndex); });
 }
 

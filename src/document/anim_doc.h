@@ -15,6 +15,7 @@
 namespace quillor {
 
 class NewImageModel;
+struct SequenceSaveRequest;
 
 // The one document class: a single image, an animation, a layered image or an AVI movie,
 // held as an ordered set of frames. It knows no window; views learn of its changes
@@ -53,6 +54,16 @@ public:
     // back into a frame it was not taken from.
     UndoStore& Undo() { return undo_; }
 
+    // A copy of frame `index` (picture, colour mode and size) becomes frame index + 1;
+    // later frames move up by one. The copy is named after the original: "walk.bmp"
+    // gives "walk_Copy.bmp", that "walk_Copy2.bmp", that "walk_Copy3.bmp". False when
+    // there is no such frame or no memory for the copy.
+    bool InsertFrameCopy(int index);
+    // Removes frame `index`; later frames move down by one, and the frame being edited
+    // moves back by one when it was the last. False when there is no such frame or it is
+    // the only one.
+    bool DeleteFrame(int index);
+
     bool LoadFrameImage(COXDIB& image, const std::string& path);
     void FinishFrameLoad(AnimFrame& frame);
     bool SaveFrameImage(const std::string& path, int index);
@@ -60,24 +71,46 @@ public:
     // --- Saving and closing ---------------------------------------------------------
     // The view's Save command: format checks, settings dialogs, then the write.
     bool Save();
-    // The view's Save As command for a single image.
+    // The view's Save As command: a file dialog for a single image, the animation Save
+    // As for animations.
     bool SaveAs();
+    // The animation and layered Save As: "Select File Type" (animations that are not
+    // layered), "Save Animation Sequence", then SaveSequence. True when everything asked
+    // for was written.
+    bool SaveAnimationAs();
+    // Writes the script and frame files `request` asks for, asking before it replaces an
+    // existing file. True when everything asked for was written; the document is then
+    // unchanged.
+    bool SaveSequence(const SequenceSaveRequest& request);
+    // "Compose Animation Sequence": the composer dialog, then its files as frames. False
+    // on Cancel. Nothing is written.
+    bool ComposeFromFiles(bool layered);
     // Asked before the document closes; true when closing may go on. A No marks the
     // document unchanged only when `markDiscarded`: the program's exit asks every
     // document first, and a Cancel at a later one must leave this one's edits standing.
     bool SaveModified(bool markDiscarded = true);
 
     // --- Titles -----------------------------------------------------------------------
-    // Makes `index` the frame being edited; false when there is no such frame.
+    // Makes `index` the frame being edited, and the one the views show; false when there
+    // is no such frame.
     bool ShowFrame(int index);
     int CurrentFrame() const { return currentFrame_; }
-    // The window title for the frame being edited.
+    // The frame the views draw and the title names: the playback frame while playback
+    // displays one, else the frame being edited.
+    int ShownFrame() const { return displayedFrame_ >= 0 ? displayedFrame_ : currentFrame_; }
+    // Playback: every view draws frame `index` while the frame being edited stays as it
+    // is. ShowFrame ends it.
+    void DisplayPlaybackFrame(int index);
+    // The window title for the frame shown.
     std::string Title() const;
 
     // --- Changes ------------------------------------------------------------------------
     // Marks the document changed and tells the views to redraw `frameIndex` (-1: all).
     void FramesChanged(int frameIndex);
     void SetChanged(bool changed);
+    // The views redraw `frameIndex` (-1: all) whose pixels were rebuilt from the rest of
+    // the document (the compiled image of a layered document): not an edit.
+    void RedrawFrames(int frameIndex);
     bool IsModified() const { return changed; }
     // No painting while an animation plays or on the compiled image of a layered
     // document.
@@ -115,12 +148,17 @@ public:
     bool playing = false;
     int playMode = 0;
     int playPosition = 1;
-    std::uint64_t lastTick = 0;
+    // When the last step was due, in milliseconds: steps keep to the rate's own schedule
+    // rather than to the ticks that happened to show them.
+    double lastTick = 0.0;
     float framesPerSecond = 2.0f;
     float frameDelay = 0.5f;
     int rangeStart = 1;
     int rangeEnd = 0;
     bool pingPongForward = true;
+    // The view that started playback; only its timer steps the frames. Compared, never
+    // dereferenced.
+    const void* playerView = nullptr;
 
 private:
     bool NewImage();
@@ -128,8 +166,6 @@ private:
     bool FromBrush();
     bool FromClipboard();
     bool Duplicate();
-    // An animation composed from image files.
-    bool Compose();
     void StartSingleImage();
     bool MakeBlankFrames(const NewImageModel& model);
     void OpenSingleImage(const std::string& path);
@@ -139,14 +175,13 @@ private:
     void MakePlaceholder(const std::string& name);
     // The part of Save before the write: depth refusals and settings dialogs.
     bool CheckFormat();
-    // The animation and layered Save As, which writes the script.
-    bool SaveAnimationAs();
     void NotifyTitle();
     void NotifyColours();
 
     DocumentEnvironment& environment_;
     std::vector<std::unique_ptr<AnimFrame>> frames_;
     int currentFrame_ = 0;
+    int displayedFrame_ = -1;
     std::uint8_t foreground_ = 1;
     std::uint8_t background_ = 0;
     ColourTable colourTable_{};

@@ -86,7 +86,7 @@ bool CAnimDoc::OnNewDocument(NewDocumentKind kind) {
     switch (kind) {
         case NewDocumentKind::NewImage: return NewImage();
         case NewDocumentKind::NewAnimation: return NewAnimation();
-        case NewDocumentKind::Compose: return Compose();
+        case NewDocumentKind::Compose: isAnimation = true; return ComposeFromFiles(false);
         case NewDocumentKind::FromBrush: return FromBrush();
         case NewDocumentKind::FromClipboard: return FromClipboard();
         case NewDocumentKind::Duplicate: return Duplicate();
@@ -167,12 +167,6 @@ bool CAnimDoc::NewAnimation() {
     model.Store(settings);
     counts.Store(settings);
     return true;
-}
-
-// The program has no composer: nothing is made.
-bool CAnimDoc::Compose() {
-    isAnimation = true;
-    return false;
 }
 
 bool CAnimDoc::FromBrush() {

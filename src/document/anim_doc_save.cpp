@@ -33,16 +33,17 @@ bool CAnimDoc::CheckFormat() {
 }
 
 bool CAnimDoc::Save() {
-    if (isLayered) return SaveAnimationAs();
-    if (!CheckFormat() || isAnimation) return false;
+    // An animation is saved as its script and frames; Save offers the same choices as
+    // Save As rather than doing nothing.
+    if (isAnimation) return SaveAnimationAs();
+    if (!CheckFormat()) return false;
     const bool saved = SaveFrameImage(path, 0);
     if (saved) SetChanged(false);
     return saved;
 }
 
 bool CAnimDoc::SaveAs() {
-    if (isLayered) return SaveAnimationAs();
-    if (isAnimation) return false;
+    if (isAnimation) return SaveAnimationAs();
     const std::optional<std::string> chosen = ChooseImageSaveAs(path, environment_.FileContext());
     if (!chosen) return false;
 
@@ -62,10 +63,6 @@ bool CAnimDoc::SaveAs() {
     ShowFrame(currentFrame_);
     return saved;
 }
-
-// The program writes no animation scripts: a sequence is not saved, so it stays changed
-// and the close question keeps it open.
-bool CAnimDoc::SaveAnimationAs() { return false; }
 
 bool CAnimDoc::SaveModified(bool markDiscarded) {
     if (!changed) return true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "formats/image_file_context.h"
+#include "platform/millisecond_clock.h"
 
 namespace quillor {
 
@@ -59,6 +60,8 @@ public:
     // titles. The program never changes the process's own working folder.
     virtual std::string CurrentFolder() = 0;
     virtual void SetCurrentFolder(const std::string& folder) = 0;
+    // The clock playback keeps its rate by.
+    virtual MillisecondClock& Clock() = 0;
 };
 
 }  // namespace quillor

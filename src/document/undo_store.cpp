@@ -160,19 +160,23 @@ void UndoStore::FrameInserted(int index) {
         if (slot.frame != kEmptyFrame && slot.frame >= index) ++slot.frame;
 }
 
-void UndoStore::FrameDeleted(int index) {
+void UndoStore::FrameDeleted(int index) { DropFrame(index, true); }
+
+void UndoStore::ForgetFrame(int index) { DropFrame(index, false); }
+
+void UndoStore::DropFrame(int index, bool renumber) {
     // An open step is the newest undo step; it stays open unless its frame went.
     const bool stillOpen = open_ && slots_[index_].frame != index;
     COXDIB* const openImage = openImage_;
     const int undoSteps = count_ == kNone ? 0 : count_ + 1;
     const int newest = index_ == kNone ? kSlots - 1 : index_;
-    // Lay the live steps out again without the deleted frame's, oldest first, so that
+    // Lay the live steps out again without the dropped frame's, oldest first, so that
     // undo and redo still walk them in order.
     std::vector<Slot> undo;
     std::vector<Slot> redo;
-    auto keep = [index](std::vector<Slot>& into, Slot& slot) {
+    auto keep = [index, renumber](std::vector<Slot>& into, Slot& slot) {
         if (slot.frame == index || slot.frame == kEmptyFrame) return;
-        if (slot.frame > index) --slot.frame;
+        if (renumber && slot.frame > index) --slot.frame;
         into.push_back(std::move(slot));
     };
     for (int i = undoSteps - 1; i >= 0; --i) keep(undo, slots_[std::size_t((newest - i + kSlots) % kSlots)]);

@@ -59,6 +59,10 @@ public:
     // frame are dropped, so an undo never lands in another frame.
     void FrameInserted(int index);
     void FrameDeleted(int index);
+    // Frame `index` was rewritten without a step (several frames cleared at once): its
+    // steps are dropped, since putting their old pixels back would patch them into a
+    // picture they no longer belong to. Other frames keep theirs, in order.
+    void ForgetFrame(int index);
 
     // Where writers into `frame` announce their writes: this store while the newest step
     // is still open on that frame, else null (nothing to keep).
@@ -80,6 +84,9 @@ private:
     // Moves the counters on to the slot the new step goes into and fills in its frame.
     Slot& Advance(const AnimFrame& frame);
     bool Exchange(CAnimDoc& document, Slot& slot);
+    // Drops the steps of frame `index`; `renumber` moves the steps of later frames down
+    // by one, as when the frame itself went.
+    void DropFrame(int index, bool renumber);
 
     std::array<Slot, kSlots> slots_;
     std::uint8_t count_ = kNone;

@@ -30,6 +30,22 @@ public:
     virtual std::string_view Title() const = 0;
 };
 
+// What OK refuses in a dialog that checks its values: the message to show before the
+// dialog opens again with the values the user left in it.
+struct OkRefusal {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+// A dialog whose OK may be refused. The toolkit side asks CheckOk before it closes and
+// stays open on a refusal; RunCheckedDialog asks again, so that a dialog answered from
+// elsewhere (a test, a script) obeys the same rule.
+class CheckedDialogModel : public DialogModel {
+public:
+    virtual std::optional<OkRefusal> CheckOk() const = 0;
+};
+
 // The only way program logic talks to the user: messages, questions, file choice,
 // dialogs and the wait cursor. The window program implements it with real windows, the
 // command line with the terminal and the tests with a scripted fake.
@@ -49,6 +65,17 @@ public:
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
 };
+
+// Runs the dialog until the user cancels (false) or OK is not refused (true); every
+// refusal is shown before the dialog opens again.
+inline bool RunCheckedDialog(Interaction& ui, CheckedDialogModel& model) {
+    while (ui.RunDialog(model)) {
+        const std::optional<OkRefusal> refusal = model.CheckOk();
+        if (!refusal) return true;
+        ui.ShowMessage(refusal->text, refusal->title, refusal->icon);
+    }
+    return false;
+}
 
 // Shows the wait cursor for as long as it lives, and restores the previous one.
 class WaitCursor {

@@ -22,11 +22,4 @@ private:
     std::minstd_rand engine_;
 };
 
-// Where tools get the time, in milliseconds, so tests can control it.
-class MillisecondClock {
-public:
-    virtual ~MillisecondClock() = default;
-    virtual std::uint64_t NowMs() = 0;
-};
-
 }  // namespace quillor

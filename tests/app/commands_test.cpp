@@ -13,6 +13,7 @@
 #include "document/anim_doc.h"
 #include "document/undo_store.h"
 #include "support/fake_document_environment.h"
+#include "support/fake_shell.h"
 #include "support/temp_dir.h"
 #include "tools/spray_options_model.h"
 #include "tools/tool_context.h"
@@ -21,39 +22,7 @@
 namespace quillor {
 namespace {
 
-// Writes down what the commands ask of the windows.
-class FakeShell final : public Shell {
-public:
-    CAnimDoc* document = nullptr;
-    std::vector<std::string> calls;
-
-    CAnimDoc* ActiveDocument() override { return document; }
-    bool NewDocument(NewDocumentKind kind) override {
-        calls.push_back("new " + std::to_string(int(kind)));
-        return true;
-    }
-    void OpenPath(const std::string& path) override { calls.push_back("open " + path); }
-    void NewWindow() override { calls.push_back("new window"); }
-    void CascadeWindows() override { calls.push_back("cascade"); }
-    void TileWindows() override { calls.push_back("tile"); }
-    void CloseActiveWindow() override { calls.push_back("close"); }
-    void Exit() override { calls.push_back("exit"); }
-    void ZoomActiveView(Zoom zoom) override { calls.push_back("zoom " + std::to_string(int(zoom))); }
-    void CopyFrameToClipboard() override { calls.push_back("copy"); }
-    void Print() override { calls.push_back("print"); }
-    void PrintPreview() override { calls.push_back("preview"); }
-    void PrintSetup() override { calls.push_back("setup"); }
-    void ShowHelp() override { calls.push_back("help"); }
-    void ShowAbout() override { calls.push_back("about"); }
-    bool PaletteWindowOpen(PaletteWindow window) override { return open[int(window)]; }
-    void ShowPaletteWindow(PaletteWindow window, bool show) override {
-        if (open[int(window)] != show)
-            calls.push_back(std::string(show ? "open " : "close ") +
-                            (window == PaletteWindow::Edit ? "edit" : "view"));
-        open[int(window)] = show;
-    }
-    bool open[2] = {false, false};
-};
+using testing::FakeShell;
 
 class CommandsTest : public ::testing::Test {
 protected:
@@ -168,10 +137,10 @@ TEST_F(CommandsTest, SaveRefusesWhatTheFormatCannotHoldAndWritesNothing) {
     EXPECT_TRUE(testing::ListFolder(dir.Path()).empty());
     EXPECT_TRUE(doc.changed);
 
-    // An animation is saved through its script, not the single-image Save.
+    // An animation has Save too: it goes to the animation's own save.
     doc.isAnimation = true;
-    EXPECT_FALSE(CommandEnabled(cmd::kSave, Context()));
-    EXPECT_FALSE(CommandEnabled(cmd::kSaveAs, Context()));
+    EXPECT_TRUE(CommandEnabled(cmd::kSave, Context()));
+    EXPECT_TRUE(CommandEnabled(cmd::kSaveAs, Context()));
 }
 
 TEST_F(CommandsTest, WindowCommandsGoToTheWindows) {

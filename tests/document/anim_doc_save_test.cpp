@@ -150,15 +150,19 @@ TEST_F(Saving, CancelledSaveAsChangesNothing) {
     EXPECT_EQ(env.currentFolder, "");
 }
 
-TEST_F(Saving, SequencesAreNotSavedAsOnePicture) {
+TEST_F(Saving, SequencesAreSavedAsScriptAndFramesNotAsOnePicture) {
     CAnimDoc doc(env);
     doc.AddFrames(2);
     doc.frameCount = 2;
     doc.isAnimation = true;
     doc.path = dir.File("walk.qua");
     doc.changed = true;
+    // Save and Save As both offer the sequence or a movie; no picture file dialog.
+    env.ui.ExpectDialog("Select File Type", [](DialogModel&) { return false; });
     EXPECT_FALSE(doc.Save());
-    EXPECT_FALSE(doc.SaveAs());  // no file dialog: the fake would fail on one
+    env.ui.ExpectDialog("Select File Type", [](DialogModel&) { return false; });
+    EXPECT_FALSE(doc.SaveAs());
+    EXPECT_TRUE(env.ui.FileRequests().empty());
     EXPECT_TRUE(testing::ListFolder(dir.Path()).empty());
 }
 
@@ -205,7 +209,7 @@ TEST_F(Saving, CloseQuestionYesOffersSaveAsForUntitledPictures) {
     EXPECT_EQ(testing::ListFolder(dir.Path()), std::vector<std::string>{"named.bmp"});
 }
 
-TEST_F(Saving, CloseQuestionYesKeepsASequenceThatCannotBeWritten) {
+TEST_F(Saving, CloseQuestionYesRunsTheSequenceSaveAndCancelKeepsTheDocument) {
     CAnimDoc doc(env);
     doc.AddFrames(1);
     doc.frameCount = 1;
@@ -213,6 +217,8 @@ TEST_F(Saving, CloseQuestionYesKeepsASequenceThatCannotBeWritten) {
     doc.path = dir.File("walk.qua");
     doc.changed = true;
     env.ui.ExpectQuestion("Unsaved Changes", Answer::Yes);
+    env.ui.ExpectDialog("Select File Type", [](DialogModel&) { return true; });
+    env.ui.ExpectDialog("Save Animation Sequence", [](DialogModel&) { return false; });
     EXPECT_FALSE(doc.SaveModified());
     EXPECT_TRUE(doc.changed);
 }

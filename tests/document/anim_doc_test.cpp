@@ -338,8 +338,9 @@ TEST_F(Documents, DuplicatesAreDeepCopiesAndNothingIsSaidWithoutASource) {
     EXPECT_EQ(copy.path, DefaultPictureFolder() + "/untitled3.bmp");
 }
 
-TEST_F(Documents, ComposingHasNothingToComposeFromYet) {
+TEST_F(Documents, ComposingCancelledMakesNothing) {
     CAnimDoc doc(env);
+    env.ui.ExpectDialog("Animation Sequencer", [](DialogModel&) { return false; });
     EXPECT_FALSE(doc.OnNewDocument(NewDocumentKind::Compose));
     EXPECT_TRUE(env.ui.Messages().empty());
 }
@@ -399,8 +400,8 @@ TEST_F(Documents, AnUnreadablePictureLeavesAPlaceholderThatIsNotKept) {
 }
 
 TEST_F(Documents, OtherExtensionsOpenAsSilentPlaceholders) {
-    // Scripts and movies have no reader in this build: they end like any unknown file.
-    for (const char* name : {"notes.txt", "walk.qua", "scene.qul", "movie.AVI", "no_extension"}) {
+    // Movies have no reader in this build: they end like any unknown file.
+    for (const char* name : {"notes.txt", "movie.AVI", "no_extension"}) {
         CAnimDoc doc(env);
         doc.Open(dir.File(name));
         EXPECT_EQ(doc.path, "Error.ERR") << name;

@@ -26,6 +26,11 @@ public:
     int untitledImages = 0;
     int untitledAnimations = 0;
     int clipboardPastesAsked = 0;
+    // Time stands still until a test moves it.
+    struct FakeClock final : MillisecondClock {
+        std::uint64_t now = 1000;
+        std::uint64_t NowMs() override { return now; }
+    } clock;
 
     Interaction& Ui() override { return ui; }
     SettingsStore& Settings() override { return settings; }
@@ -40,6 +45,7 @@ public:
     bool FirstClipboardPaste() override { return ++clipboardPastesAsked == 1; }
     std::string CurrentFolder() override { return currentFolder; }
     void SetCurrentFolder(const std::string& folder) override { currentFolder = folder; }
+    MillisecondClock& Clock() override { return clock; }
 };
 
 }  // namespace quillor::testing

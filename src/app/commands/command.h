@@ -52,5 +52,6 @@ std::span<const Command> ToolCommands();
 std::span<const Command> BrushCommands();
 std::span<const Command> WindowCommands();
 std::span<const Command> PaletteCommands();
+std::span<const Command> AnimCommands();
 
 }  // namespace quillor

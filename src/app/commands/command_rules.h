@@ -9,9 +9,5 @@ namespace quillor::command_rules {
 inline bool Always(const CommandContext&) { return true; }
 // A window is open.
 inline bool HasDocument(const CommandContext& c) { return c.document != nullptr; }
-// A window with a single image (not an animation) is open.
-inline bool HasSingleImage(const CommandContext& c) {
-    return c.document != nullptr && !c.document->isAnimation;
-}
 
 }  // namespace quillor::command_rules

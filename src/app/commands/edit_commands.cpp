@@ -2,6 +2,8 @@
 
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
+#include "document/clear_frames_model.h"
+#include "document/document_environment.h"
 #include "document/frame_clear.h"
 #include "document/undo_store.h"
 #include "tools/tool_ids.h"
@@ -15,6 +17,8 @@ using namespace command_rules;
 void Undo(CommandContext& c) { c.document->Undo().Undo(*c.document); }
 void Redo(CommandContext& c) { c.document->Undo().Redo(*c.document); }
 void Clear(CommandContext& c) { ClearCurrentFrame(*c.document); }
+// The "Tools" bar's button offers a range of frames when there are several.
+void ClearCanvasButton(CommandContext& c) { ClearCanvas(*c.document, c.ui, c.environment.Settings()); }
 
 constexpr Command kCommands[] = {
     {cmd::kEditUndo, HasDocument, nullptr, Undo},
@@ -22,7 +26,7 @@ constexpr Command kCommands[] = {
     {cmd::kEditRedo, HasDocument, nullptr, Redo},
     {tool_id::kRedo, HasDocument, nullptr, Redo},
     {cmd::kEditClear, HasDocument, nullptr, Clear},
-    {tool_id::kClearScreen, HasDocument, nullptr, Clear},
+    {tool_id::kClearScreen, HasDocument, nullptr, ClearCanvasButton},
 };
 
 }  // namespace

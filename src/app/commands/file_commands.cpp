@@ -5,8 +5,10 @@
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
 #include "app/commands/shell.h"
-#include "app/select_file_type_model.h"
+#include "document/select_file_type_model.h"
+#include "formats/image_file_type.h"
 #include "document/document_environment.h"
+#include "formats/image_file_dialogs.h"
 
 namespace quillor {
 
@@ -24,12 +26,37 @@ void OpenImage(CommandContext& c) {
     if (auto path = ChooseImageFileToOpen(c.environment.FileContext())) c.shell.OpenPath(*path);
 }
 
+constexpr std::string_view kNoMovies =
+    "Quillor cannot open AVI movies yet. Open an animation sequence script (.qua) instead.";
+constexpr std::string_view kSequenceFilter =
+    "Animation Sequence Script File (*.qua)|*.qua|Layered Image Script File (*.qul)|*.qul|"
+    "All Files (*.*)|*.*|";
+
+// An animation sequence script: the name gets ".qua" unless it names a script already.
+void OpenSequence(CommandContext& c) {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.settingsKey = "Anim Open";
+    request.filter = std::string(kSequenceFilter);
+    request.defaultExtension = "qua";
+    std::optional<std::string> path = ChooseFileRemembering(request, false, c.environment.FileContext());
+    if (!path) return;
+    if (!EndsWithNoCase(*path, ".qua") && !EndsWithNoCase(*path, ".qul")) *path += ".qua";
+    c.shell.OpenPath(*path);
+}
+
+void OpenAnimation(CommandContext& c) {
+    SelectFileTypeModel choice(SelectFileTypeModel::Question::SequenceOrMovie);
+    if (!c.ui.RunDialog(choice)) return;
+    if (choice.Choice() == 0) OpenSequence(c);
+    else c.ui.ShowMessage(kNoMovies, SelectFileTypeModel::kTitle, MessageIcon::Information);
+}
+
 void Open(CommandContext& c) {
     SelectFileTypeModel choice(SelectFileTypeModel::Question::ImageOrAnimation);
-    // The program reads no animation scripts or movies: only images open.
-    choice.SetSecondEnabled(false);
     if (!c.ui.RunDialog(choice)) return;
     if (choice.Choice() == 0) OpenImage(c);
+    else OpenAnimation(c);
 }
 
 template <NewDocumentKind kind>
@@ -43,11 +70,13 @@ constexpr Command kCommands[] = {
     {cmd::kImageNew, Always, nullptr, Make<NewDocumentKind::NewImage>},
     {cmd::kAnimNew, Always, nullptr, Make<NewDocumentKind::NewAnimation>},
     {cmd::kImageOpen, Always, nullptr, OpenImage},
+    {cmd::kAnimOpen, Always, nullptr, OpenAnimation},
+    {cmd::kCompose, Always, nullptr, Make<NewDocumentKind::Compose>},
     {cmd::kPasteImage, Always, nullptr, Make<NewDocumentKind::FromClipboard>},
     {cmd::kDuplicateImage, HasDocument, nullptr, Make<NewDocumentKind::Duplicate>},
     {cmd::kImageFromBrush, Always, nullptr, Make<NewDocumentKind::FromBrush>},
-    {cmd::kSave, HasSingleImage, nullptr, [](CommandContext& c) { c.document->Save(); }},
-    {cmd::kSaveAs, HasSingleImage, nullptr, [](CommandContext& c) { c.document->SaveAs(); }},
+    {cmd::kSave, HasDocument, nullptr, [](CommandContext& c) { c.document->Save(); }},
+    {cmd::kSaveAs, HasDocument, nullptr, [](CommandContext& c) { c.document->SaveAs(); }},
     {cmd::kCopy, HasDocument, nullptr, [](CommandContext& c) { c.shell.CopyFrameToClipboard(); }},
     {cmd::kPrint, HasDocument, nullptr, [](CommandContext& c) { c.shell.Print(); }},
     {cmd::kPrintPreview, HasDocument, nullptr, [](CommandContext& c) { c.shell.PrintPreview(); }},

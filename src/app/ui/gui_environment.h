@@ -25,6 +25,7 @@ public:
     bool FirstClipboardPaste() override;
     std::string CurrentFolder() override { return currentFolder_; }
     void SetCurrentFolder(const std::string& folder) override { currentFolder_ = folder; }
+    MillisecondClock& Clock() override { return clock_; }
 
     RecentFileList& RecentFiles() { return recentFiles_; }
 
@@ -41,6 +42,7 @@ private:
     int untitledAnimations_ = 0;
     bool clipboardPasted_ = false;
     std::string currentFolder_;
+    SteadyMillisecondClock clock_;
 };
 
 }  // namespace quillor

@@ -13,6 +13,7 @@
 #include "app/ui/resources.h"
 #include "app/ui/select_file_type_dialog.h"
 #include "document/ui/document_dialogs.h"
+#include "document/ui/frame_dialogs.h"
 #include "formats/ui/format_dialogs.h"
 #include "palette/ui/palette_dialogs.h"
 #include "brush/ui/brush_dialogs.h"
@@ -66,6 +67,7 @@ int RunGui(int argc, char** argv) {
     QtInteraction ui;
     RegisterFormatDialogs(ui);
     RegisterDocumentDialogs(ui);
+    RegisterFrameDialogs(ui);
     RegisterAppDialogs(ui);
     RegisterToolDialogs(ui);
     RegisterBrushDialogs(ui);

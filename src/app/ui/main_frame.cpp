@@ -135,7 +135,18 @@ void CMainFrame::CreateMenus() {
                        Action(cmd::kClampFrame)});
 
     QMenu* anim = menuBar()->addMenu("&Anim");
-    anim->addAction(Action(cmd::kAnimNew));
+    anim->addActions({Action(cmd::kAnimNew), Action(cmd::kAnimOpen), Action(cmd::kCompose)});
+    anim->addSeparator();
+    anim->addActions({Action(cmd::kDuplicateFrame), Action(cmd::kDeleteFrame),
+                      Action(cmd::kChangeFrameName)});
+    anim->addSeparator();
+    anim->addActions({Action(cmd::kBackFrame), Action(cmd::kAdvanceFrame), Action(cmd::kGotoFrame)});
+    anim->addSeparator();
+    anim->addActions({Action(cmd::kPlayLoop), Action(cmd::kPlayOnce), Action(cmd::kPlayPingPong),
+                      Action(cmd::kStopAnimation), Action(cmd::kAnimationControls)});
+    anim->addSeparator();
+    anim->addActions({Action(cmd::kViewCompiled), Action(cmd::kLayerOn), Action(cmd::kLayerOff),
+                      Action(cmd::kLayerSettings)});
 
     QMenu* toolsMenu = menuBar()->addMenu("&Tools");
     toolsMenu->addAction(Action(cmd::kUsePaintTool));

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QRadioButton>
 
-#include "app/select_file_type_model.h"
+#include "document/select_file_type_model.h"
 
 namespace quillor {
 

@@ -1,13 +1,19 @@
 #include "document/ui/document_dialogs.h"
 
+#include "document/ui/file_exists_dialog.h"
 #include "document/ui/frame_count_dialog.h"
 #include "document/ui/new_image_dialog.h"
+#include "document/ui/save_sequence_dialog.h"
+#include "document/ui/sequencer_dialog.h"
 
 namespace quillor {
 
 void RegisterDocumentDialogs(QtInteraction& ui) {
     ui.RegisterDialog<NewImageModel, NewImageDialog>();
     ui.RegisterDialog<FrameCountModel, FrameCountDialog>();
+    ui.RegisterDialog<SequencerModel, SequencerDialog>();
+    ui.RegisterDialog<SaveSequenceModel, SaveSequenceDialog>();
+    ui.RegisterDialog<FileExistsModel, FileExistsDialog>();
 }
 
 }  // namespace quillor

@@ -15,8 +15,6 @@ QString ToQString(std::string_view text) {
 
 std::string FromQString(const QString& text) { return text.toUtf8().toStdString(); }
 
-namespace {
-
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information: return QMessageBox::Information;
@@ -27,6 +25,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
+
+namespace {
 
 QString QtFilter(const std::string& filter) {
     QStringList parts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -46,5 +47,6 @@ private:
 // Converts between the program's strings (UTF-8) and Qt's.
 QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
+QMessageBox::Icon ToQtIcon(MessageIcon icon);
 
 }  // namespace quillor

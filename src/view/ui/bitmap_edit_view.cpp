@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "core/dib_render.h"
+#include "document/playback.h"
 #include "view/ui/dib_qimage.h"
 
 namespace quillor {
@@ -48,6 +49,7 @@ CBitmapEditView::CBitmapEditView(CAnimDoc& document, ToolContext& tools, QWidget
 }
 
 CBitmapEditView::~CBitmapEditView() {
+    EndPlayback(document_, PlayerId());
     if (IsActiveView()) {
         tools_.activeView = nullptr;
         tools_.document = nullptr;
@@ -62,7 +64,7 @@ AnimFrame* CBitmapEditView::CurrentFrame() {
 }
 
 const COXDIB* CBitmapEditView::CurrentImage() const {
-    const AnimFrame* frame = document_.FindFrame(document_.CurrentFrame());
+    const AnimFrame* frame = document_.FindFrame(document_.ShownFrame());
     if (frame == nullptr || frame->image == nullptr || frame->image->IsEmpty()) return nullptr;
     return frame->image.get();
 }
@@ -328,7 +330,8 @@ void CBitmapEditView::focusOutEvent(QFocusEvent* event) {
     // A menu or pop-up over the view leaves it active.
     if (event->reason() == Qt::PopupFocusReason) return;
     active_ = false;
-    timer_.stop();
+    // Playback goes on in a window that is not the active one.
+    if (!Playing()) timer_.stop();
     dispatch_->HidePreview();
     viewport()->update();
 }
@@ -364,13 +367,19 @@ bool CBitmapEditView::ShowFrame(int index) {
 }
 
 void CBitmapEditView::FrameChanged() {
-    if (IsActiveView()) tools_.currentImage = CurrentFrame();
+    if (IsActiveView()) {
+        tools_.currentImage = CurrentFrame();
+        // Another frame: a shape half drawn on the old one is dropped, and the brush is
+        // made for the new frame's colours.
+        if (document_.CurrentFrame() != editedFrame_) dispatch_->Activated();
+    }
+    editedFrame_ = document_.CurrentFrame();
     // The frame may have another size: the placement and the bars follow it.
     ApplyPlacement(CurrentPlacement());
 }
 
 void CBitmapEditView::OnFramesChanged(CAnimDoc&, int frameIndex) {
-    if (frameIndex == -1 || frameIndex == document_.CurrentFrame()) FrameChanged();
+    if (frameIndex == -1 || frameIndex == document_.ShownFrame()) FrameChanged();
 }
 
 void CBitmapEditView::OnTitleChanged(CAnimDoc&) {
@@ -405,8 +414,9 @@ void CBitmapEditView::OnTick() {
         }
         return;
     }
+    Step();
     if (!active_) {
-        timer_.stop();
+        if (!Playing()) timer_.stop();
         return;
     }
     const IntPoint pointer = PointerInWindow();
@@ -418,6 +428,26 @@ void CBitmapEditView::OnTick() {
         dispatch_->FirstTick();
     }
     dispatch_->TimerTick(WindowToPicture(pointer, CurrentPlacement()));
+}
+
+bool CBitmapEditView::Playing() const {
+    return document_.playing && document_.playerView == PlayerId();
+}
+
+void CBitmapEditView::Step() {
+    MillisecondClock& clock = document_.Environment().Clock();
+    PlaybackTick(document_, PlayerId(), clock.NowMs());
+    // While this view plays, the timer wakes when the next frame is due rather than at
+    // its usual pace, so that the rate holds to the millisecond.
+    const std::int64_t wait = MillisecondsToNextStep(document_, PlayerId(), clock.NowMs());
+    if (wait < 0) {
+        timer_.setTimerType(Qt::CoarseTimer);
+        timer_.setInterval(kTickMilliseconds);
+    } else {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(int(std::min<std::int64_t>(wait, kTickMilliseconds)));
+        if (!timer_.isActive()) timer_.start();
+    }
 }
 
 // --- Clipboard and printing ------------------------------------------------------------------

@@ -128,6 +128,10 @@ private:
     void RefreshTitle();
     void FrameChanged();
     void OnTick();
+    // Playback: this view's name for the document, whether it plays, and one step.
+    const void* PlayerId() const { return static_cast<const EditViewPort*>(this); }
+    bool Playing() const;
+    void Step();
 
     // --- Zoom (bitmap_edit_view.cpp) --------------------------------------------------
     enum class ZoomStep { In, Out, Unzoom };
@@ -169,6 +173,7 @@ private:
     bool active_ = false;
     bool notKeptShown_ = false;
     bool ticked_ = false;
+    int editedFrame_ = 0;
     bool syncingScrollBars_ = false;
     int wheelRemainder_ = 0;
     std::optional<CursorShape> shownCursor_;
