@@ -306,4 +306,149 @@ wait "$quillor_pid" || status=$?
 [ "$(md5sum <"$work/saved.png")" = "$saved" ] || fail "answering No changed the saved file"
 grep -qi '^\[Last Window Size\]' "$work/config/quillor.ini" || fail "the settings were not written at exit"
 
+# --- Animations, in a second run of the program --------------------------------------------
+
+begin "start the program again for animations"
+frames="$work/frames"
+mkdir -p "$frames"
+# Frames written by another program, named so that only a numeric sort puts them in order.
+convert -size 64x48 xc:'rgb(255,0,0)' "$frames/f_1.png"
+convert -size 64x48 xc:'rgb(0,255,0)' "$frames/f_2.png"
+convert -size 64x48 xc:'rgb(0,0,255)' "$frames/f_10.png"
+(cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_RUNTIME_DIR="$work/runtime" "$quillor" >>"$work/quillor.log" 2>&1) &
+quillor_pid=$!
+pids+=($quillor_pid)
+main=$(wait_window "Quillor")
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+main_x=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+main_y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+
+# "x y" of the middle of the area of the main window that shows colour $2, in screenshot $1.
+find_colour() {
+    local box
+    box=$(convert "$1" -fill white +opaque "$2" -format '%@' info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || return 1
+    [ "${BASH_REMATCH[1]}" -gt 0 ] && [ "${BASH_REMATCH[1]}" -lt 1000 ] || return 1
+    echo "$((BASH_REMATCH[3] + BASH_REMATCH[1] / 2)) $((BASH_REMATCH[4] + BASH_REMATCH[2] / 2))"
+}
+
+anim_menu_open() {  # the Anim menu's Open, as a sequence, of the script $1
+    xdotool key alt+a
+    sleep 0.3
+    xdotool key Down Return
+    answer "Select File Type" key Return
+    answer "Open" key ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
+
+begin "compose an animation from three files"
+xdotool key alt+a
+sleep 0.3
+xdotool key Down Down Return
+answer "Animation Sequencer" key ctrl+a
+xdotool type --delay 5 "$frames"
+sleep 0.5
+xdotool key alt+s
+sleep 0.3
+xdotool key alt+a
+sleep 0.3
+xdotool key Return
+wait_gone "Animation Sequencer"
+for _ in $(seq 25); do
+    shot=$(main_shot composed)
+    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
+done
+[ -n "${at:-}" ] || fail "the first frame (red) is not on the screen"
+read -r frame_x frame_y <<<"$at"
+xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
+
+begin "step through the frames"
+xdotool key 2
+shot=$(shot_when advanced "$frame_x" "$frame_y" 0,255,0)
+expect_rgb "$shot" "$frame_x" "$frame_y" "0,255,0" "the second frame, f_2.png"
+xdotool key 2
+shot=$(shot_when advanced-again "$frame_x" "$frame_y" 0,0,255)
+expect_rgb "$shot" "$frame_x" "$frame_y" "0,0,255" "the third frame, f_10.png"
+xdotool key 2
+shot=$(shot_when wrapped "$frame_x" "$frame_y" 255,0,0)
+expect_rgb "$shot" "$frame_x" "$frame_y" "255,0,0" "Advance from the last frame wraps to the first"
+
+begin "play once"
+xdotool key 5
+seen=""
+for _ in $(seq 40); do
+    import -window "$main" "$work/playing.png" 2>/dev/null || continue
+    seen="$seen $(rgb_at "$work/playing.png" "$frame_x" "$frame_y")"
+    case $seen in *0,0,255*) break ;; esac
+    sleep 0.1
+done
+case $seen in *0,255,0*0,0,255*) ;; *) fail "playing once did not show the frames in order:$seen" ;; esac
+# Playback shows the frames without moving the frame being edited: the end shows it again.
+shot=$(shot_when played "$frame_x" "$frame_y" 255,0,0)
+expect_rgb "$shot" "$frame_x" "$frame_y" "255,0,0" "the edited frame after playing once"
+
+begin "save the animation as a script and new frame files"
+xdotool key ctrl+s
+answer "Select File Type" key Return
+answer "Save Animation Sequence" key Return
+wait_gone "Save Animation Sequence"
+for _ in $(seq 50); do [ -s "$frames/f_1.qua" ] && [ -s "$frames/f_1.0002.bmp" ] && break; sleep 0.1; done
+[ "$(head -1 "$frames/f_1.qua")" = "QUASQ3" ] || fail "the script does not start QUASQ3: $(head -1 "$frames/f_1.qua")"
+[ "$(sed -n 4p "$frames/f_1.qua")" = "$frames/f_1.0002.bmp" ] || fail "the script's third frame line is $(sed -n 4p "$frames/f_1.qua")"
+expect_rgb "$frames/f_1.0002.bmp" 10 10 "0,0,255" "the third frame as written"
+
+begin "close the animation and open its script again"
+xdotool key ctrl+F4
+for _ in $(seq 25); do
+    shot=$(main_shot closed)
+    find_colour "$shot" 'rgb(255,0,0)' >/dev/null || break
+done
+find_colour "$shot" 'rgb(255,0,0)' >/dev/null && fail "the animation window did not close"
+anim_menu_open "$frames/f_1.qua"
+at=""
+for _ in $(seq 25); do
+    shot=$(main_shot reopened)
+    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
+done
+[ -n "$at" ] || fail "the reopened animation does not show its first frame"
+read -r frame_x frame_y <<<"$at"
+xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
+xdotool key 1
+shot=$(shot_when back "$frame_x" "$frame_y" 0,0,255)
+expect_rgb "$shot" "$frame_x" "$frame_y" "0,0,255" "Back from the first frame of the reopened animation"
+xdotool key ctrl+F4
+
+begin "open a layered image and compile it"
+# The target shows what was saved until it is compiled. The bottom layer is blue; the top one is black, the key colour, around a red square
+# at half opacity, lying at the bottom-left corner.
+convert -size 64x48 xc:'rgb(10,200,30)' "$frames/target.bmp"
+convert -size 64x48 xc:'rgb(0,0,255)' "$frames/blue.png"
+convert -size 20x20 xc:black -fill 'rgb(255,0,0)' -draw "rectangle 5,5 14,14" "$frames/square.png"
+printf 'QUASQ3\ntarget.bmp\nblue.png\n1\n0\n0\n100\nsquare.png\n1\n0\n1\n50\n' >"$frames/scene.qul"
+anim_menu_open "$frames/scene.qul"
+at=""
+for _ in $(seq 25); do
+    shot=$(main_shot layered)
+    at=$(find_colour "$shot" 'rgb(10,200,30)') && break
+done
+[ -n "$at" ] || fail "the layered image's target does not show"
+read -r frame_x frame_y <<<"$at"
+xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
+xdotool key k
+shot=$(shot_when compiled "$frame_x" "$frame_y" 0,0,255)
+expect_rgb "$shot" "$frame_x" "$frame_y" "0,0,255" "the bottom layer in the compiled image"
+# The square's middle: 10 pixels in from the left, 10 up from the bottom of the 64 x 48 picture.
+expect_rgb "$shot" $((frame_x - 32 + 10)) $((frame_y - 24 + 48 - 10 - 1)) "127,0,127" \
+    "the half-opaque square over the blue layer"
+
+begin "quit"
+file_menu x
+for _ in $(seq 100); do kill -0 "$quillor_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$quillor_pid" 2>/dev/null && fail "the program did not end"
+status=0
+wait "$quillor_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+
 echo "acceptance: all steps passed"

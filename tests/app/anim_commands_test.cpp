@@ -39,6 +39,7 @@ protected:
         tools.ui = &env.ui;
         tools.document = &doc;
         tools.activeView = &view;
+        shell.view = static_cast<EditViewPort*>(&view);
     }
     CommandContext Context() { return {shell.document, tools, env.ui, env, shell}; }
     bool Run(int id) {

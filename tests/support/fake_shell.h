@@ -11,9 +11,11 @@ namespace quillor::testing {
 class FakeShell final : public Shell {
 public:
     CAnimDoc* document = nullptr;
+    const void* view = nullptr;
     std::vector<std::string> calls;
 
     CAnimDoc* ActiveDocument() override { return document; }
+    const void* ActiveViewId() override { return view; }
     bool NewDocument(NewDocumentKind kind) override {
         calls.push_back("new " + std::to_string(int(kind)));
         return true;

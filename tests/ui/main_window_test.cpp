@@ -12,6 +12,9 @@
 #include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <QElapsedTimer>
+#include <cstring>
+#include <filesystem>
 #include <QToolBar>
 #include <QUrl>
 #include <deque>
@@ -24,7 +27,11 @@
 #include "app/ui/resources.h"
 #include "app/ui/select_file_type_dialog.h"
 #include "document/ui/document_dialogs.h"
+#include "document/anim_script.h"
 #include "document/ui/new_image_dialog.h"
+#include "document/ui/save_sequence_dialog.h"
+#include "document/ui/sequencer_dialog.h"
+#include "formats/image_file.h"
 #include "formats/ui/format_dialogs.h"
 #include "platform/ui/qt_interaction.h"
 #include "support/temp_dir.h"
@@ -373,6 +380,80 @@ TEST_F(MainWindow, MenusReadAsMenusAndTheTitleSaysQuillorOnce) {
     EXPECT_EQ(frame.windowTitle(), "Quillor");
     EXPECT_TRUE(QApplication::applicationDisplayName().isEmpty() ||
                 QApplication::applicationDisplayName() == QApplication::applicationName());
+}
+
+TEST_F(MainWindow, AComposedAnimationPlaysOnceAndIsSavedAsAScript) {
+    // Three frames named so that only a numeric sort puts them in order.
+    const std::string folder = dir.File("frames");
+    std::filesystem::create_directory(folder);
+    // Blue, green, red bytes.
+    const std::uint8_t colours[3][3] = {{0, 0, 255}, {0, 255, 0}, {255, 0, 0}};
+    const char* names[] = {"f_1.bmp", "f_2.bmp", "f_10.bmp"};
+    ImageFileContext files{ui, settings};
+    for (int i = 0; i < 3; ++i) {
+        COXDIB image;
+        ASSERT_TRUE(image.CreateBlank(24, 8, 6));
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 8; ++x) std::memcpy(image.Line(y) + 3 * x, colours[i], 3);
+        ASSERT_TRUE(SaveImageFile(image, folder + "/" + names[i], files));
+    }
+    settings.SetString("Animation Controls", "Frames Per Second", "50.000");
+    CMainFrame frame(ui, settings);
+    frame.show();
+
+    int listed = 0;
+    AnswerNextDialog<SequencerDialog>([&](SequencerDialog& d) {
+        d.path->clear();
+        QTest::keyClicks(d.path, QString::fromStdString(folder));
+        listed = d.files->count();
+        d.selectAll->click();
+        d.add->click();
+    });
+    frame.Action(cmd::kCompose)->trigger();
+    EXPECT_EQ(listed, 3);
+    CBitmapEditView* view = frame.ActiveView();
+    ASSERT_NE(view, nullptr);
+    CAnimDoc& doc = view->Document();
+    ASSERT_EQ(doc.HeldFrames(), 3);
+    EXPECT_EQ(doc.FindFrame(2)->name, folder + "/f_10.bmp");
+    EXPECT_EQ(doc.path, folder + "/f_1.qua");
+
+    // Played once through the view's own timer and the real clock, every frame is shown
+    // in turn, then the frame being edited again, which stays the first.
+    frame.Action(cmd::kPlayOnce)->trigger();
+    std::vector<int> shown;
+    QElapsedTimer waited;
+    waited.start();
+    while (doc.playing && waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (shown.empty() || shown.back() != doc.ShownFrame()) shown.push_back(doc.ShownFrame());
+    }
+    EXPECT_FALSE(doc.playing);
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2, 0}));
+    EXPECT_EQ(doc.CurrentFrame(), 0);
+
+    ui.messages.clear();
+    AnswerNextDialog<SelectFileTypeDialog>([&](SelectFileTypeDialog& d) {
+        d.first->setChecked(true);  // Image Sequence
+        AnswerNextDialog<SaveSequenceDialog>([&](SaveSequenceDialog& s) {
+            s.path->clear();
+            QTest::keyClicks(s.path, QString::fromStdString(folder));
+            s.prefix->clear();
+            QTest::keyClicks(s.prefix, "walk");
+        });
+    });
+    frame.Action(cmd::kSave)->trigger();
+    ScriptContents script;
+    ASSERT_TRUE(ReadAnimationScript(folder + "/f_1.qua", false, script));
+    ASSERT_EQ(script.frames.size(), 3u);
+    EXPECT_EQ(script.frames[1].name, folder + "/walk0001.bmp");
+    EXPECT_EQ(script.frames[2].name, folder + "/walk0002.bmp");
+    COXDIB written;
+    ASSERT_TRUE(LoadImageFile(written, folder + "/walk0002.bmp", files));
+    EXPECT_EQ(written.Line(0)[0], 255);  // blue, as f_10.bmp
+    EXPECT_FALSE(doc.changed);
+    EXPECT_TRUE(ui.messages.empty());
+    frame.close();
 }
 
 }  // namespace

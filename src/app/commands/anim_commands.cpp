@@ -3,6 +3,7 @@
 
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
+#include "app/commands/shell.h"
 #include "document/animation_controls_model.h"
 #include "document/document_environment.h"
 #include "document/frame_name_model.h"
@@ -27,8 +28,9 @@ bool IsAnimation(const CommandContext& c) { return c.document != nullptr && c.do
 bool IsPlainAnimation(const CommandContext& c) { return IsAnimation(c) && !c.document->isLayered; }
 bool IsLayered(const CommandContext& c) { return c.document != nullptr && c.document->isLayered; }
 
-// Playback belongs to the view that starts it.
-const void* ThisView(const CommandContext& c) { return c.tools.activeView; }
+// Playback belongs to the view that starts it: the active window's, which need not hold
+// the keyboard (a toolbar button starts it too).
+const void* ThisView(const CommandContext& c) { return c.shell.ActiveViewId(); }
 std::uint64_t Now(CommandContext& c) { return c.environment.Clock().NowMs(); }
 
 // Shows another frame; the compiled image of a layered document is built afresh first.

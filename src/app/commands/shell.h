@@ -17,6 +17,9 @@ public:
 
     // The document of the active window, or null.
     virtual CAnimDoc* ActiveDocument() = 0;
+    // What names the active window's view to its document (playback belongs to one
+    // view), or null.
+    virtual const void* ActiveViewId() = 0;
 
     // --- Documents and windows -------------------------------------------------------------
     // A new document of `kind` in a new window; false when nothing was made.

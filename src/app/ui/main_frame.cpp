@@ -379,6 +379,11 @@ void CMainFrame::Run(int commandId) {
 
 // --- Shell ----------------------------------------------------------------------------------
 
+const void* CMainFrame::ActiveViewId() {
+    CBitmapEditView* view = ActiveView();
+    return view ? view->PlayerId() : nullptr;
+}
+
 CAnimDoc* CMainFrame::ActiveDocument() {
     CBitmapEditView* view = ActiveView();
     return view ? &view->Document() : nullptr;

@@ -37,6 +37,7 @@ public:
 
     // --- Shell: what the commands ask of the windows -----------------------------------
     CAnimDoc* ActiveDocument() override;
+    const void* ActiveViewId() override;
     // Opens a file as the program's open path does: an open document is brought forward,
     // anything else gets a window (which closes again if the file gave nothing to keep).
     void OpenPath(const std::string& path) override;

@@ -374,6 +374,8 @@ void CBitmapEditView::FrameChanged() {
         if (document_.CurrentFrame() != editedFrame_) dispatch_->Activated();
     }
     editedFrame_ = document_.CurrentFrame();
+    // Playback started from a toolbar or another window finds this view's timer stopped.
+    if (Playing() && !timer_.isActive()) timer_.start();
     // The frame may have another size: the placement and the bars follow it.
     ApplyPlacement(CurrentPlacement());
 }

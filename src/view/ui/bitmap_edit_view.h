@@ -37,6 +37,9 @@ class CBitmapEditView : public QAbstractScrollArea, public EditViewPort, private
     Q_OBJECT
 
 public:
+    // This view's name for the document's playback.
+    const void* PlayerId() const { return static_cast<const EditViewPort*>(this); }
+
     CBitmapEditView(CAnimDoc& document, ToolContext& tools, QWidget* parent = nullptr);
     ~CBitmapEditView() override;
 
@@ -128,8 +131,7 @@ private:
     void RefreshTitle();
     void FrameChanged();
     void OnTick();
-    // Playback: this view's name for the document, whether it plays, and one step.
-    const void* PlayerId() const { return static_cast<const EditViewPort*>(this); }
+    // Playback: whether this view plays, and one step.
     bool Playing() const;
     void Step();
 
