@@ -7,5 +7,8 @@ namespace quillor {
 int RunInfo(int argc, char** argv, bool help);
 int RunConvert(int argc, char** argv, bool help);
 int RunPalette(int argc, char** argv, bool help);
+int RunCompose(int argc, char** argv, bool help);
+int RunFrames(int argc, char** argv, bool help);
+int RunCompile(int argc, char** argv, bool help);
 
 }  // namespace quillor

@@ -16,6 +16,9 @@ constexpr const char* kUsage =
     "       quillor info FILE...\n"
     "       quillor convert IN OUT [options]\n"
     "       quillor palette IN -o OUT.pal\n"
+    "       quillor compose FRAME... -o OUT.qua\n"
+    "       quillor frames IN.qua|IN.qul -o DIR [options]\n"
+    "       quillor compile IN.qul OUT [options]\n"
     "       quillor VERB --help\n"
     "\n"
     "Without a verb, Quillor opens its window (and FILE in it). With a verb it works in\n"
@@ -27,17 +30,38 @@ constexpr const char* kUsage =
     "            a palette picture's palette can be reordered, loaded from a .pal file\n"
     "            or matched to one on the way (--order-palette, --load-palette, --remap-to)\n"
     "  palette   write a palette picture's colours as a Quillor palette file (.pal)\n"
+    "  compose   write an animation script (.qua) naming image files, or a folder's\n"
+    "            image files in name order, as its frames\n"
+    "  frames    write every frame of an animation or layered image as numbered image\n"
+    "            files, as the sequence save does\n"
+    "  compile   lay a layered image's layers over one another and write the picture\n"
     "\n"
     "Formats by extension: .bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n"
     "(.gif is recognised but cannot be read).\n";
+
+using Verb = int (*)(int argc, char** argv, bool help);
+
+struct NamedVerb {
+    std::string_view name;
+    Verb run;
+};
+
+constexpr NamedVerb kVerbs[] = {{"info", RunInfo},       {"convert", RunConvert}, {"palette", RunPalette},
+                                {"compose", RunCompose}, {"frames", RunFrames},   {"compile", RunCompile}};
+
+Verb FindVerb(std::string_view name) {
+    for (const NamedVerb& verb : kVerbs)
+        if (verb.name == name) return verb.run;
+    return nullptr;
+}
 
 }  // namespace
 
 bool WantsCommandLine(int argc, char** argv) {
     if (argc < 2) return false;
     const std::string_view first = argv[1];
-    return first == "info" || first == "convert" || first == "palette" || first == "help" ||
-           first == "--help" || first == "-h" || first == "--version";
+    return FindVerb(first) != nullptr || first == "help" || first == "--help" || first == "-h" ||
+           first == "--version";
 }
 
 void PrintUsage(bool toError) { std::fputs(kUsage, toError ? stderr : stdout); }
@@ -45,9 +69,7 @@ void PrintUsage(bool toError) { std::fputs(kUsage, toError ? stderr : stdout); }
 int RunCommandLine(int argc, char** argv) {
     const std::string_view verb = argc > 1 ? argv[1] : "";
     if (verb == "--help" || verb == "-h" || verb == "help") {
-        if (argc > 2 && std::strcmp(argv[2], "info") == 0) return RunInfo(0, nullptr, true);
-        if (argc > 2 && std::strcmp(argv[2], "convert") == 0) return RunConvert(0, nullptr, true);
-        if (argc > 2 && std::strcmp(argv[2], "palette") == 0) return RunPalette(0, nullptr, true);
+        if (const Verb run = argc > 2 ? FindVerb(argv[2]) : nullptr) return run(0, nullptr, true);
         PrintUsage(false);
         return 0;
     }
@@ -56,9 +78,7 @@ int RunCommandLine(int argc, char** argv) {
         return 0;
     }
     const bool help = argc > 2 && (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0);
-    if (verb == "info") return RunInfo(argc - 2, argv + 2, help);
-    if (verb == "convert") return RunConvert(argc - 2, argv + 2, help);
-    if (verb == "palette") return RunPalette(argc - 2, argv + 2, help);
+    if (const Verb run = FindVerb(verb)) return run(argc - 2, argv + 2, help);
     PrintUsage(true);
     return 2;
 }

@@ -6,21 +6,16 @@
 #include "cli/cli_interaction.h"
 #include "cli/cli_options.h"
 #include "cli/palette_steps.h"
+#include "cli/write_options.h"
 #include "core/text_format.h"
 #include "document/frame_image_io.h"
-#include "formats/codec/codec_error.h"
-#include "formats/edit_text.h"
 #include "formats/image_file_messages.h"
 #include "formats/image_file_type.h"
-#include "formats/image_settings_keys.h"
-#include "formats/password_save_settings_model.h"
 #include "formats/save_checks.h"
 
 namespace quillor {
 
 namespace {
-
-using namespace settings_keys;
 
 constexpr const char* kHelp =
     "usage: quillor convert IN OUT [options]\n"
@@ -57,63 +52,6 @@ constexpr const char* kHelp =
     "Passwords are never taken from the command line itself, where other users could see\n"
     "them. OUT is replaced only once it has been written completely.\n";
 
-// The output's password, refused rather than cut when the save dialog could not hold
-// it: a file must open with exactly the password its user gave.
-bool OutputPassword(const CliOptions& options, const CliInteraction& ui, ImageFileType outType,
-                    std::string& password) {
-    password = ui.password.value_or("");
-    std::string variable = ui.passwordVariable;
-    if (const auto it = options.values.find("--output-password-env"); it != options.values.end()) {
-        if (!PasswordFromEnvironment(it->second, password)) return false;
-        variable = it->second;
-    }
-    const bool sealed = outType == ImageFileType::Pax || outType == ImageFileType::Tla;
-    const std::size_t length = CharacterCount(password);
-    if (sealed && length > PasswordSaveSettingsModel::kPasswordMaxChars) {
-        std::fprintf(stderr,
-                     "quillor: the password in %s has %zu characters; a PAX or TLA password has "
-                     "at most %zu, so nothing was written\n",
-                     variable.c_str(), length, PasswordSaveSettingsModel::kPasswordMaxChars);
-        return false;
-    }
-    return true;
-}
-
-bool ApplySaveOptions(const CliOptions& options, CliInteraction& ui, ImageFileType outType,
-                      SettingsStore& settings) {
-    int quality = 100;
-    if (!options.Integer("--quality", 1, 100, quality)) return false;
-    settings.SetInt(kJpgSave, kJpgQuality, quality);
-    settings.SetInt(kJpgSave, kJpgProgressive, options.flags.count("--progressive") ? 1 : 0);
-    settings.SetInt(kPngSave, kPngInterlace, options.flags.count("--interlace") ? 1 : 0);
-
-    int compression = 0;
-    if (const auto it = options.values.find("--tiff-compression"); it != options.values.end()) {
-        if (it->second == "none") compression = 0;
-        else if (it->second == "jpeg") compression = 1;
-        else if (it->second == "packbits") compression = 2;
-        else {
-            std::fprintf(stderr, "quillor: --tiff-compression takes none, jpeg or packbits\n");
-            return false;
-        }
-    }
-    settings.SetInt(kTifSave, kTifCompression, compression);
-
-    int encryption = 1;
-    if (!options.Integer("--encryption-type", 1, 6, encryption)) return false;
-    settings.SetInt(kPaxSave, kPaxEncryption, encryption);
-
-    std::string password;
-    if (!OutputPassword(options, ui, outType, password)) return false;
-    settings.SetInMemory(kPaxSave, kPassword, password);
-    settings.SetInMemory(kTlaSave, kPassword, password);
-    return true;
-}
-
-void ReportDetail() {
-    if (!LastCodecError().empty()) std::fprintf(stderr, "quillor: (%s)\n", LastCodecError().c_str());
-}
-
 }  // namespace
 
 int RunConvert(int argc, char** argv, bool help) {
@@ -143,7 +81,8 @@ int RunConvert(int argc, char** argv, bool help) {
     CliInteraction ui;
     SettingsStore settings;  // the user's own settings are neither read nor changed
     std::vector<PaletteStep> paletteSteps;
-    if (!ApplyReadOptions(options, ui) || !ApplySaveOptions(options, ui, outType, settings) ||
+    const bool sealed = outType == ImageFileType::Pax || outType == ImageFileType::Tla;
+    if (!ApplyReadOptions(options, ui) || !ApplyWriteOptions(options, ui, sealed, settings) ||
         !ParsePaletteSteps(options, paletteSteps))
         return 2;
 
@@ -154,14 +93,14 @@ int RunConvert(int argc, char** argv, bool help) {
         if (outcome == LoadOutcome::Failed)
             ui.ShowMessage(FormatText(messages::kCannotLoad, {in}), messages::kLoadingError,
                            MessageIcon::Exclamation);
-        ReportDetail();
+        ReportCodecDetail();
         return 1;
     }
     const ColourMode mode = FinishImageLoad(image);
     if (!ApplyPaletteSteps(image, mode, in, paletteSteps, ui)) return 1;
     if (!CheckBeforeSave(out, mode, false, context)) return 1;
     if (!SaveImageInMode(image, mode, out, context)) {
-        ReportDetail();
+        ReportCodecDetail();
         return 1;
     }
     return 0;
