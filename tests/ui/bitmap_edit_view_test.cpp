@@ -19,6 +19,7 @@
 
 #include "app/ui/resources.h"
 #include "document/anim_doc.h"
+#include "document/playback.h"
 #include "support/fake_document_environment.h"
 #include "support/scripted_interaction.h"
 #include "support/temp_dir.h"
@@ -465,6 +466,26 @@ TEST_F(EditViewTest, TheFocusedViewSharesItsPlacementAndTicks) {
     view.reset();
     EXPECT_EQ(tools.activeView, nullptr);
     EXPECT_EQ(tools.document, nullptr);
+}
+
+TEST_F(EditViewTest, AViewWithoutTheKeyboardPlaysWhatItWasGiven) {
+    // Started from a toolbar while another window holds the keyboard, playback still
+    // runs on this view's timer, which an unfocused view otherwise stops.
+    Open(Gradient(40, 30));
+    document.AddFrames(2);
+    document.isAnimation = true;
+    document.frameCount = 3;
+    document.rangeStart = 1;
+    document.rangeEnd = 3;
+    view->clearFocus();
+    QTest::qWait(30);
+    ASSERT_FALSE(view->hasFocus());
+    PlayLoop(document, view->PlayerId(), environment.clock.now);
+    environment.clock.now += 1000;
+    QTest::qWait(60);
+    EXPECT_EQ(document.ShownFrame(), 1);
+    EXPECT_EQ(document.CurrentFrame(), 0);
+    StopAnimation(document, view->PlayerId());
 }
 
 TEST_F(EditViewTest, ADocumentThatIsNotKeptClosesItsWindowOnce) {
