@@ -1,5 +1,7 @@
 #include "document/ui/document_dialogs.h"
 
+#include "document/ui/colour_depth_dialog.h"
+#include "document/ui/resize_dialog.h"
 #include "document/ui/file_exists_dialog.h"
 #include "document/ui/frame_count_dialog.h"
 #include "document/ui/new_image_dialog.h"
@@ -14,6 +16,8 @@ void RegisterDocumentDialogs(QtInteraction& ui) {
     ui.RegisterDialog<SequencerModel, SequencerDialog>();
     ui.RegisterDialog<SaveSequenceModel, SaveSequenceDialog>();
     ui.RegisterDialog<FileExistsModel, FileExistsDialog>();
+    ui.RegisterDialog<ColourDepthModel, ColourDepthDialog>();
+    ui.RegisterDialog<ResizeModel, ResizeDialog>();
 }
 
 }  // namespace quillor
