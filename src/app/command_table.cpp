@@ -48,6 +48,26 @@ constexpr CommandInfo kCommands[] = {
     {kLayerOn, "&Turn On Layer", "L", "", "", "Show this layer in the composed image"},
     {kLayerOff, "&Turn Off Layer", "Ctrl+L", "", "", "Leave this layer out of the composed image"},
     {kLayerSettings, "Current Layer's &Settings", "J", "", "", "Edge smoothing and opacity of this layer"},
+    {kChangeColours, "Change &Number of Colours...", "", "", "image-colours",
+     "Convert this frame to 2, 16 or 256 colours or true colour", {}, CommandKind::Plain,
+     "Change Number of Colours"},
+    {kResizeCrop, "&Resize/Crop...", "", "", "image-resize", "Give every frame a new size, rescaled or cropped",
+     {}, CommandKind::Plain, "Resize/Crop"},
+    {kFlipHorizontal, "&Flip Image Horizontally", "", "object-flip-horizontal", "", "Mirror this frame left to right"},
+    {kFlipVertical, "Flip Image &Vertically", "", "object-flip-vertical", "", "Mirror this frame top to bottom"},
+    {kSharpen, "&Sharpen Image...", "", "", "", "Sharpen this true-colour frame"},
+    {kDespeckle, "De-speckle Ima&ge", "", "", "", "Remove single-pixel speckles from this true-colour frame"},
+    {kBlur, "&Blur Image...", "", "", "", "Blur this true-colour frame"},
+    {kSimplify, "Si&mplify Image (Oil Painting)...", "", "", "", "Smooth this true-colour frame into patches"},
+    {kAutoBrightness, "&Auto Correct Brightness", "", "", "", "Spread the greys of this true-colour frame"},
+    {kBlackAndWhite, "Blac&k And White", "", "", "", "Turn every colour of this frame grey"},
+    {kNegative, "&Negative", "", "", "", "Invert every colour of this frame"},
+    {kColourBalance, "Colour &Balance/Brightness...", "", "", "adjust-balance",
+     "Shift the red, green and blue of this frame", {}, CommandKind::Plain, "Colour Balance/Brightness"},
+    {kContrast, "Con&trast Adjustment...", "", "", "adjust-contrast", "Change the contrast of this frame", {},
+     CommandKind::Plain, "Contrast Adjustment"},
+    {kGamma, "&Gamma Correction...", "", "", "adjust-gamma", "Brighten or darken the middle tones of this frame",
+     {}, CommandKind::Plain, "Gamma Correction"},
     {kClampFrame, "Clamp Frame", "F", "", "tool-clamp-frame", "Show the frame at its own size"},
     {kZoomIn, "Zoom Into Image", "X", "zoom-in", "", "Zoom in at the pointer"},
     {kZoomOut, "Zoom Out Of Image", "Z", "zoom-out", "", "Zoom out at the pointer"},
@@ -118,13 +138,16 @@ constexpr int kTools[] = {32775, 32779, 32792, 32784, 32781, 32780, 32782, 32783
 constexpr int kAnimation[] = {kCompose, kBackFrame, kAdvanceFrame, kPlayLoop, kPlayOnce,
                               kPlayPingPong, kStopAnimation, kAnimationControls};
 
+constexpr int kPaletteBar[] = {kColourBalance, kContrast, kGamma};
+constexpr int kImageBar[] = {kChangeColours, kResizeCrop};
+
 constexpr ToolbarLayout kToolbars[] = {
     {130, "Tools", kTools},
     {128, "Standard", kStandard},
     {129, "Animation", kAnimation},
     {131, "Brush", {}},
-    {132, "Palette", {}},
-    {133, "Image", {}},
+    {132, "Palette", kPaletteBar},
+    {133, "Image", kImageBar},
     {136, "", kUntitled},
 };
 

@@ -79,6 +79,20 @@ inline constexpr int kViewCompiled = 34104;
 inline constexpr int kLayerOn = 34105;
 inline constexpr int kLayerOff = 34106;
 inline constexpr int kLayerSettings = 34107;
+inline constexpr int kChangeColours = 33608;
+inline constexpr int kResizeCrop = 33525;
+inline constexpr int kFlipHorizontal = 34110;
+inline constexpr int kFlipVertical = 34111;
+inline constexpr int kSharpen = 33614;
+inline constexpr int kDespeckle = 33627;
+inline constexpr int kBlur = 33616;
+inline constexpr int kSimplify = 33617;
+inline constexpr int kAutoBrightness = 33626;
+inline constexpr int kBlackAndWhite = 33520;
+inline constexpr int kNegative = 33527;
+inline constexpr int kColourBalance = 33521;
+inline constexpr int kContrast = 33619;
+inline constexpr int kGamma = 33624;
 }  // namespace cmd
 
 // How a command's button and menu item behave.

@@ -27,6 +27,7 @@ bool CliOptions::Parse(int argc, char** argv, const std::set<std::string>& value
             sequence.emplace_back(arg, values[arg]);
         } else if (flagOptions.count(arg)) {
             flags.insert(arg);
+            sequence.emplace_back(arg, std::string());
         } else {
             std::fprintf(stderr, "quillor: unknown option %s\n", arg.c_str());
             return false;

@@ -13,8 +13,8 @@ class CliInteraction;
 // Options of the form "--name value" and "--flag", and the file arguments between them.
 struct CliOptions {
     std::map<std::string, std::string> values;  // the last value of each option
-    // Every value option as given, in command-line order, repeats included: for options
-    // that are steps carried out one after the other.
+    // Every option as given (flags with an empty value), in command-line order, repeats
+    // included: for options that are steps carried out one after the other.
     std::vector<std::pair<std::string, std::string>> sequence;
     std::set<std::string> flags;
     std::vector<std::string> files;

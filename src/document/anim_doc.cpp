@@ -251,6 +251,12 @@ void CAnimDoc::FramesChanged(int frameIndex) {
     observers_.ForEach([this, frameIndex](DocumentObserver& o) { o.OnFramesChanged(*this, frameIndex); });
 }
 
+void CAnimDoc::FrameRemade(int frameIndex) {
+    FramesChanged(frameIndex);
+    NotifyTitle();
+    NotifyColours();
+}
+
 void CAnimDoc::RedrawFrames(int frameIndex) {
     observers_.ForEach([this, frameIndex](DocumentObserver& o) { o.OnFramesChanged(*this, frameIndex); });
 }

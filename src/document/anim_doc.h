@@ -107,6 +107,9 @@ public:
     // --- Changes ------------------------------------------------------------------------
     // Marks the document changed and tells the views to redraw `frameIndex` (-1: all).
     void FramesChanged(int frameIndex);
+    // A frame was made anew (another size, depth or colour table): besides its pixels,
+    // its title and the palette windows follow.
+    void FrameRemade(int frameIndex);
     void SetChanged(bool changed);
     // The views redraw `frameIndex` (-1: all) whose pixels were rebuilt from the rest of
     // the document (the compiled image of a layered document): not an edit.

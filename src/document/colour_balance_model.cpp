@@ -2,7 +2,15 @@
 
 #include <algorithm>
 
+#include "filters/colour_adjust.h"
+
 namespace quillor {
+
+namespace {
+
+ColourBalanceValues AsValues(const std::array<int, 3>& v) { return {v[0], v[1], v[2]}; }
+
+}  // namespace
 
 void ColourBalanceModel::Type(int channel, int value) {
     if (channel < 0 || channel > 2) return;
@@ -12,14 +20,11 @@ void ColourBalanceModel::Type(int channel, int value) {
 
 void ColourBalanceModel::Slide(int channel, int value) {
     if (channel < 0 || channel > 2) return;
-    const int moved = std::clamp(value, kLowest, kHighest);
-    const int step = moved - values_[std::size_t(channel)];
-    values_[std::size_t(channel)] = moved;
-    if (locked_)
-        for (int other = 0; other < 3; ++other)
-            if (other != channel)
-                values_[std::size_t(other)] = std::clamp(values_[std::size_t(other)] + step, kLowest, kHighest);
+    const ColourBalanceValues moved = MoveBalanceSlider(AsValues(values_), BalanceChannel(channel), value, locked_);
+    values_ = {moved.red, moved.green, moved.blue};
     if (onChange_) onChange_();
 }
+
+int ColourBalanceModel::Offset(int channel) const { return BalanceOffset(Value(channel)); }
 
 }  // namespace quillor

@@ -33,7 +33,7 @@ public:
     void Slide(int channel, int value);
 
     // The amount added to a channel's bytes: trunc(value x 255 / 100).
-    int Offset(int channel) const { return Value(channel) * 255 / 100; }
+    int Offset(int channel) const;
 
 private:
     std::function<void()> onChange_;

@@ -21,7 +21,7 @@ void LivePreview::Show(const Compute& compute) {
     original_.CopyTo(*frame->image);
     compute(*frame->image, original_);
     shown_ = true;
-    document_.FramesChanged(frameIndex_);
+    document_.FrameRemade(frameIndex_);
 }
 
 void LivePreview::Keep() {
@@ -35,7 +35,7 @@ void LivePreview::Keep() {
     document_.Undo().PushWholeFrame(document_);
     std::swap(*frame->image, original_);
     document_.SetChanged(true);
-    document_.FramesChanged(frameIndex_);
+    document_.FrameRemade(frameIndex_);
 }
 
 void LivePreview::Revert() {
@@ -44,7 +44,7 @@ void LivePreview::Revert() {
     AnimFrame* frame = document_.FindFrame(frameIndex_);
     if (!ready_ || !shown_ || frame == nullptr) return;
     original_.CopyTo(*frame->image);
-    document_.FramesChanged(frameIndex_);
+    document_.FrameRemade(frameIndex_);
     // A cancelled adjustment leaves the document as unsaved, or as saved, as it was.
     document_.SetChanged(wasChanged_);
 }

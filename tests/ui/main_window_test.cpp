@@ -28,7 +28,9 @@
 #include "app/ui/select_file_type_dialog.h"
 #include "document/ui/document_dialogs.h"
 #include "document/anim_script.h"
+#include "document/ui/colour_depth_dialog.h"
 #include "document/ui/new_image_dialog.h"
+#include "document/ui/tone_adjust_dialog.h"
 #include "document/ui/save_sequence_dialog.h"
 #include "document/ui/sequencer_dialog.h"
 #include "formats/image_file.h"
@@ -451,6 +453,56 @@ TEST_F(MainWindow, AComposedAnimationPlaysOnceAndIsSavedAsAScript) {
     COXDIB written;
     ASSERT_TRUE(LoadImageFile(written, folder + "/walk0002.bmp", files));
     EXPECT_EQ(written.Line(0)[0], 255);  // blue, as f_10.bmp
+    EXPECT_FALSE(doc.changed);
+    EXPECT_TRUE(ui.messages.empty());
+    frame.close();
+}
+
+TEST_F(MainWindow, AFrameConvertedTo16ColoursUndoesAndACancelledGammaLeavesItAsItWas) {
+    COXDIB photo;
+    testing::MakeGradient24(photo, 40, 30);
+    ImageFileContext files{ui, settings};
+    ASSERT_TRUE(SaveImageFile(photo, dir.File("photo.bmp"), files));
+    CMainFrame frame(ui, settings);
+    frame.show();
+    frame.OpenPath(dir.File("photo.bmp"));
+    CBitmapEditView* view = frame.ActiveView();
+    ASSERT_NE(view, nullptr);
+    CAnimDoc& doc = view->Document();
+    auto bytes = [&] {
+        const COXDIB& image = *doc.FindFrame(0)->image;
+        return std::vector<std::uint8_t>(image.GetBits(), image.GetBits() + image.GetImageBytes());
+    };
+    const std::vector<std::uint8_t> before = bytes();
+
+    bool ownModeOff = false;
+    AnswerNextDialog<ColourDepthDialog>([&](ColourDepthDialog& d) {
+        ownModeOff = !d.modes[3]->isEnabled();  // true colour, the frame's own mode
+        d.modes[1]->click();                    // 16 colours
+        d.methods[0]->click();
+    });
+    frame.Action(cmd::kChangeColours)->trigger();
+    EXPECT_TRUE(ownModeOff);
+    EXPECT_EQ(doc.FindFrame(0)->colourMode, ColourMode::Colours16);
+    EXPECT_NE(frame.ActiveFrame()->windowTitle().toStdString().find("(16 Colour)"), std::string::npos);
+    frame.Action(cmd::kEditUndo)->trigger();
+    EXPECT_EQ(doc.FindFrame(0)->colourMode, ColourMode::TrueColour);
+    EXPECT_EQ(bytes(), before);
+
+    // The gamma preview shows in the frame while the slider is away from 0; Cancel puts
+    // every byte back.
+    doc.SetChanged(false);
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<ToneAdjustDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->slider->setValue(80);
+        previewed = bytes() != before;
+        dialog->reject();
+    });
+    frame.Action(cmd::kGamma)->trigger();
+    EXPECT_TRUE(previewed);
+    EXPECT_EQ(bytes(), before);
     EXPECT_FALSE(doc.changed);
     EXPECT_TRUE(ui.messages.empty());
     frame.close();

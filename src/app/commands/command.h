@@ -53,5 +53,6 @@ std::span<const Command> BrushCommands();
 std::span<const Command> WindowCommands();
 std::span<const Command> PaletteCommands();
 std::span<const Command> AnimCommands();
+std::span<const Command> ImageCommands();
 
 }  // namespace quillor

@@ -133,6 +133,11 @@ void CMainFrame::CreateMenus() {
     image->addSeparator();
     image->addActions({Action(cmd::kZoomIn), Action(cmd::kZoomOut), Action(cmd::kUnzoom),
                        Action(cmd::kClampFrame)});
+    image->addSeparator();
+    image->addActions({Action(cmd::kChangeColours), Action(cmd::kResizeCrop), Action(cmd::kFlipHorizontal),
+                       Action(cmd::kFlipVertical)});
+    image->addSeparator();
+    image->addActions({Action(cmd::kSharpen), Action(cmd::kDespeckle), Action(cmd::kBlur), Action(cmd::kSimplify)});
 
     QMenu* anim = menuBar()->addMenu("&Anim");
     anim->addActions({Action(cmd::kAnimNew), Action(cmd::kAnimOpen), Action(cmd::kCompose)});
@@ -164,6 +169,9 @@ void CMainFrame::CreateMenus() {
     palette->addActions({Action(cmd::kNextForeground), Action(cmd::kPreviousForeground)});
     palette->addSeparator();
     palette->addActions({Action(cmd::kSpreadPalettes), Action(cmd::kSavePalette), Action(cmd::kLoadPalette)});
+    palette->addSeparator();
+    palette->addActions({Action(cmd::kAutoBrightness), Action(cmd::kBlackAndWhite), Action(cmd::kNegative),
+                         Action(cmd::kColourBalance), Action(cmd::kContrast), Action(cmd::kGamma)});
 
     QMenu* brush = menuBar()->addMenu("B&rush");
     brush->addActions({Action(cmd::kChooseBrushShape), Action(cmd::kSinglePixelBrush),

@@ -1,7 +1,10 @@
 #include "document/ui/document_dialogs.h"
 
+#include "document/ui/colour_balance_dialog.h"
 #include "document/ui/colour_depth_dialog.h"
+#include "document/ui/filter_amount_dialog.h"
 #include "document/ui/resize_dialog.h"
+#include "document/ui/tone_adjust_dialog.h"
 #include "document/ui/file_exists_dialog.h"
 #include "document/ui/frame_count_dialog.h"
 #include "document/ui/new_image_dialog.h"
@@ -18,6 +21,9 @@ void RegisterDocumentDialogs(QtInteraction& ui) {
     ui.RegisterDialog<FileExistsModel, FileExistsDialog>();
     ui.RegisterDialog<ColourDepthModel, ColourDepthDialog>();
     ui.RegisterDialog<ResizeModel, ResizeDialog>();
+    ui.RegisterDialog<FilterAmountModel, FilterAmountDialog>();
+    ui.RegisterDialog<ToneAdjustModel, ToneAdjustDialog>();
+    ui.RegisterDialog<ColourBalanceModel, ColourBalanceDialog>();
 }
 
 }  // namespace quillor
