@@ -48,7 +48,7 @@ constexpr CommandInfo kCommands[] = {
     {kLayerOn, "&Turn On Layer", "L", "", "", "Show this layer in the composed image"},
     {kLayerOff, "&Turn Off Layer", "Ctrl+L", "", "", "Leave this layer out of the composed image"},
     {kLayerSettings, "Current Layer's &Settings", "J", "", "", "Edge smoothing and opacity of this layer"},
-    {kChangeColours, "Change &Number of Colours...", "", "", "image-colours",
+    {kChangeColours, "&Change Number of Colours...", "", "", "image-colours",
      "Convert this frame to 2, 16 or 256 colours or true colour", {}, CommandKind::Plain,
      "Change Number of Colours"},
     {kResizeCrop, "&Resize/Crop...", "", "", "image-resize", "Give every frame a new size, rescaled or cropped",

@@ -451,4 +451,75 @@ status=0
 wait "$quillor_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 
+# --- Image operations, in a third run of the program -----------------------------------------
+
+begin "start the program again with a photo"
+# A red band to find the picture by, over a grey ramp of 64 levels.
+convert -size 64x24 xc:'rgb(200,40,40)' \( -size 24x64 gradient:white-black -rotate 90 \) -append \
+    -type TrueColor "$frames/photo.bmp"
+(cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_RUNTIME_DIR="$work/runtime" "$quillor" "$frames/photo.bmp" >>"$work/quillor.log" 2>&1) &
+quillor_pid=$!
+pids+=($quillor_pid)
+main=$(wait_window "Quillor")
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+main_x=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+main_y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+at=""
+for _ in $(seq 25); do
+    shot=$(main_shot photo)
+    at=$(find_colour "$shot" 'rgb(200,40,40)') && break
+done
+[ -n "$at" ] || fail "the photo does not show"
+read -r band_x band_y <<<"$at"
+# A pixel of the ramp, 24 lines below the band's middle and 5 pixels right of its left edge.
+ramp_x=$((band_x - 32 + 5))
+ramp_y=$((band_y + 24))
+original=$(rgb_at "$shot" "$ramp_x" "$ramp_y")
+xdotool mousemove --sync $((main_x + band_x)) $((main_y + band_y))
+
+begin "convert the photo to 16 colours and undo it"
+xdotool key alt+i
+sleep 0.3
+xdotool key c
+# The dialog proposes 256 colours; the arrow goes up to 16.
+answer "Convert Number of Colours" key Up Return
+wait_gone "Convert Number of Colours"
+for _ in $(seq 25); do
+    shot=$(main_shot sixteen)
+    [ "$(rgb_at "$shot" "$ramp_x" "$ramp_y")" != "$original" ] && break
+done
+[ "$(rgb_at "$shot" "$ramp_x" "$ramp_y")" != "$original" ] || fail "16 colours left the ramp's $original as it was"
+expect_rgb "$shot" "$band_x" "$band_y" "200,40,40" "the band, one of the 16 colours"
+xdotool key ctrl+z
+shot=$(shot_when undone-colours "$ramp_x" "$ramp_y" "$original")
+expect_rgb "$shot" "$ramp_x" "$ramp_y" "$original" "the ramp after undoing the conversion"
+
+begin "move the gamma and cancel"
+xdotool key alt+p
+sleep 0.3
+xdotool key g
+answer "Gamma Correction" key ctrl+a
+xdotool type --delay 20 "80"
+changed=""
+for _ in $(seq 25); do
+    shot=$(main_shot gamma)
+    changed=$(rgb_at "$shot" "$ramp_x" "$ramp_y")
+    [ "$changed" != "$original" ] && break
+done
+[ "$changed" != "$original" ] || fail "the gamma preview did not show in the picture"
+answer "Gamma Correction" key Escape
+wait_gone "Gamma Correction"
+shot=$(shot_when gamma-cancelled "$ramp_x" "$ramp_y" "$original")
+expect_rgb "$shot" "$ramp_x" "$ramp_y" "$original" "the ramp after cancelling the gamma"
+
+begin "quit the third run"
+file_menu x
+answer "Unsaved Changes" key alt+n
+for _ in $(seq 100); do kill -0 "$quillor_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$quillor_pid" 2>/dev/null && fail "the program did not end"
+status=0
+wait "$quillor_pid" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+
 echo "acceptance: all steps passed"

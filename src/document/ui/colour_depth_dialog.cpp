@@ -39,6 +39,9 @@ ColourDepthDialog::ColourDepthDialog(ColourDepthModel& model, QWidget* parent) :
     layout->addLayout(row);
     AddOkCancel(this, layout);
     ShowMethods();
+    // The arrow keys then step from the proposed mode to its neighbours.
+    for (std::size_t i = 0; i < modes.size(); ++i)
+        if (ColourDepthModel::kModes[i] == model.Target()) modes[i]->setFocus();
 }
 
 void ColourDepthDialog::ShowMethods() {
