@@ -105,3 +105,6 @@ echo
 echo "== Compiling a layered image of ten 1920 x 1080 layers, in process (median of 11; target: under 50 ms)"
 cmake --build "$here/build-bench" --target quillor_layer_bench >&2
 taskset -c 0 "$here/build-bench/bench/quillor_layer_bench" 11
+
+echo
+"$here/bench/image_ops.sh" "$inputs" "$runs"

@@ -61,7 +61,8 @@ bool ResizeFrameImage(COXDIB& image, ColourMode mode, const ResizeSettings& sett
 }
 
 bool ResizeFrames(std::span<COXDIB* const> images, std::span<const ColourMode> modes,
-                  const ResizeSettings& settings, const BackgroundColour& background) {
+                  const ResizeSettings& settings, const BackgroundColour& background,
+                  const std::function<void(int done, int total)>& progress) {
     if (images.size() != modes.size()) return false;
     // Every result is made before any frame changes, so a failure part-way never leaves
     // a document whose frames have different sizes.
@@ -69,6 +70,7 @@ bool ResizeFrames(std::span<COXDIB* const> images, std::span<const ColourMode> m
     for (std::size_t i = 0; i < images.size(); ++i) {
         if (images[i] == nullptr || !MakeResized(*images[i], modes[i], settings, background, results[i]))
             return false;
+        if (progress) progress(int(i + 1), int(images.size()));
     }
     for (std::size_t i = 0; i < images.size(); ++i) *images[i] = std::move(results[i]);
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 
 #include "core/colour_mode.h"
@@ -32,7 +33,9 @@ bool ResizeFrameImage(COXDIB& image, ColourMode mode, const ResizeSettings& sett
 // Resizes every image in order, `modes[i]` being the mode of `images[i]`. All or
 // nothing: when any image cannot be resized (or the spans differ in length, or an
 // image is missing) every image stays as it was and the result is false.
+// `progress`, when given, hears (frames done, frames in all) after each frame.
 bool ResizeFrames(std::span<COXDIB* const> images, std::span<const ColourMode> modes,
-                  const ResizeSettings& settings, const BackgroundColour& background);
+                  const ResizeSettings& settings, const BackgroundColour& background,
+                  const std::function<void(int done, int total)>& progress = {});
 
 }  // namespace quillor

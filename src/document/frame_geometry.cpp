@@ -90,7 +90,9 @@ bool ResizeDocument(CAnimDoc& document, Interaction& ui, SettingsStore& settings
     bool resized = false;
     {
         WaitCursor wait(ui);
-        resized = ResizeFrames(images, modes, resize, background);
+        resized = ResizeFrames(images, modes, resize, background, [&ui](int done, int total) {
+            ui.Progress(ResizeModel::kTitle, done, total);
+        });
     }
     if (!resized) {
         ui.ShowMessage(kResizeFailed, ResizeModel::kTitle, MessageIcon::Exclamation);

@@ -64,6 +64,10 @@ public:
 
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
+    // Long work says how far it has come, between BeginWait and EndWait: `done` of
+    // `total` steps of `what`. The windows show a progress bar once the work has taken
+    // a moment, and stay painted; done == total ends the bar.
+    virtual void Progress(std::string_view /*what*/, int /*done*/, int /*total*/) {}
 };
 
 // Runs the dialog until the user cancels (false) or OK is not refused (true); every

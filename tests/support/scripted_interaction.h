@@ -63,6 +63,9 @@ public:
     bool RunDialog(DialogModel& model) override;
     void BeginWait() override;
     void EndWait() override;
+    void Progress(std::string_view, int done, int total) override { progress.emplace_back(done, total); }
+    // Every progress report, as (done, total).
+    std::vector<std::pair<int, int>> progress;
 
 private:
     struct Question {

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 #include "platform/file_filter.h"
 
@@ -104,6 +105,30 @@ bool QtInteraction::RunDialog(DialogModel& model) {
 }
 
 void QtInteraction::BeginWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-void QtInteraction::EndWait() { QApplication::restoreOverrideCursor(); }
+void QtInteraction::EndWait() {
+    QApplication::restoreOverrideCursor();
+    // Work that ended early (a failure) takes its bar with it.
+    if (QApplication::overrideCursor() == nullptr) progress_.reset();
+}
+
+void QtInteraction::Progress(std::string_view what, int done, int total) {
+    if (done >= total) {
+        progress_.reset();
+        return;
+    }
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(ToQString(what), QString(), 0, total,
+                                                      QApplication::activeWindow());
+        progress_->setWindowTitle(ToQString(what));
+        progress_->setWindowModality(Qt::ApplicationModal);
+        // Quick work never shows a bar.
+        progress_->setMinimumDuration(500);
+        progress_->setCancelButton(nullptr);
+        progress_->setAutoReset(false);
+    }
+    progress_->setMaximum(total);
+    // A modal progress dialog keeps the windows painted while it is set.
+    progress_->setValue(done);
+}
 
 }  // namespace quillor

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <typeindex>
 
 #include "platform/interaction.h"
@@ -38,8 +40,10 @@ public:
     bool RunDialog(DialogModel& model) override;
     void BeginWait() override;
     void EndWait() override;
+    void Progress(std::string_view what, int done, int total) override;
 
 private:
+    std::unique_ptr<QProgressDialog> progress_;
     QWidget* parent_;
     std::map<std::type_index, DialogRunner> runners_;
 };
