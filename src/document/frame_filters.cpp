@@ -105,7 +105,11 @@ bool ApplyPixelOperation(CAnimDoc& document, Interaction& ui, SettingsStore& set
         WaitCursor wait(ui);
         changed = Run(*frame->image, frame->colourMode, operation, amount);
     }
-    if (!changed) return false;
+    if (!changed) {
+        ui.ShowMessage("The picture could not be changed: there is not enough memory.", "Quillor",
+                       MessageIcon::Exclamation);
+        return false;
+    }
     document.FrameRemade(frame->index);
     return true;
 }
