@@ -7,6 +7,7 @@
 #include "formats/codec_table.h"
 #include "formats/dib_raster.h"
 #include "formats/image_file_messages.h"
+#include "formats/plain_bmp.h"
 #include "formats/image_settings_keys.h"
 #include "formats/image_file_type.h"
 #include "formats/jpeg_save_settings_model.h"
@@ -38,6 +39,24 @@ bool ReadOrReport(const std::string& path, FileBuffer& bytes, const ImageFileCon
 }
 
 LoadOutcome LoadBmp(COXDIB& image, const std::string& path, const ImageFileContext& context) {
+    {
+        InputFile file;
+        std::string reason;
+        if (file.Open(path, &reason)) {
+            WaitCursor wait(context.ui);
+            const PlainBmpRead plain = ReadPlainBmp(image, file.Size(), [&file](std::uint64_t at, void* to, std::size_t n) {
+                return file.ReadAt(at, to, n);
+            });
+            if (plain == PlainBmpRead::Read) return LoadOutcome::Loaded;
+            if (plain == PlainBmpRead::Failed) {
+                SetCodecError("the file could not be read whole");
+                context.ui.ShowMessage(FormatText(messages::kCouldNotRead, {path}), messages::kFileReadingError,
+                                       MessageIcon::Exclamation);
+                return LoadOutcome::Reported;
+            }
+        }
+    }
+    // Everything else, and every error opening the file, goes the general way.
     FileBuffer bytes;
     if (!ReadOrReport(path, bytes, context)) return LoadOutcome::Reported;
     WaitCursor wait(context.ui);

@@ -70,6 +70,39 @@ bool ReadWholeFile(const std::string& path, FileBuffer& bytes, std::string* erro
     return true;
 }
 
+InputFile::~InputFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool InputFile::Open(const std::string& path, std::string* error) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        if (error) *error = ErrnoText();
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (error) *error = S_ISDIR(st.st_mode) ? "is a folder" : "not a regular file";
+        ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    size_ = std::uint64_t(st.st_size);
+    return true;
+}
+
+bool InputFile::ReadAt(std::uint64_t offset, void* data, std::size_t size) {
+    auto* p = static_cast<std::uint8_t*>(data);
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(fd_, p + got, size - got, off_t(offset + got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += std::size_t(n);
+    }
+    return true;
+}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;

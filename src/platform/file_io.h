@@ -46,6 +46,26 @@ bool ReadWholeFile(const std::string& path, FileBuffer& bytes, std::string* erro
 
 bool FileExists(const std::string& path);
 
+// A file opened for reading pieces of it where they lie, so a reader can put bytes
+// straight where they belong instead of into a copy of the whole file.
+class InputFile {
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // False (with `error` set) when the path cannot be opened or is not a regular file.
+    bool Open(const std::string& path, std::string* error);
+    std::uint64_t Size() const { return size_; }
+    // Exactly `size` bytes from `offset`; false on an error or when the file ends first.
+    bool ReadAt(std::uint64_t offset, void* data, std::size_t size);
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
 // Writes a file so that a failure can never destroy what was there before: the bytes
 // go to a temporary file in the same folder, which replaces the target only when
 // everything has been written and flushed. Dropping an uncommitted writer removes the
