@@ -10,6 +10,7 @@
 #include "core/colour_rows.h"
 #include "core/dither.h"
 #include "core/palette_map.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -75,11 +76,19 @@ bool Quantise(const COXDIB& image, ColourMode from, int colours, ConversionMetho
         if (!expanded) return false;
         const Palette table = TableOf(image);
         const Rows rgb = PackedRows(expanded.get(), size.width, size.height, 3);
+        const ProgressPass pass(0, 3);
         if (!ExpandIndices(source, rgb, PaletteSize(from), table.data())) return false;
         source = PackedRows(static_cast<const std::uint8_t*>(expanded.get()), size.width, size.height, 3);
     }
+    // The bar fills once over the expansion (palette pictures only), the count and the map.
+    const int first = from == ColourMode::TrueColour ? 0 : 1;
+    const int passes = first + 2;
     palette.fill(0);
-    if (!QuantiseColours(source, colours, palette.data(), &found)) return false;
+    {
+        const ProgressPass pass(first, passes);
+        if (!QuantiseColours(source, colours, palette.data(), &found)) return false;
+    }
+    const ProgressPass pass(first + 1, passes);
     const Rows indices = DibRows(result);
     if (method == ConversionMethod::BestMatch) return MapToPalette(source, indices, colours, palette.data());
     const DitherMethod dither =

@@ -13,6 +13,8 @@
 #include <new>
 #include <vector>
 
+#include "core/work_progress.h"
+
 namespace quillor {
 
 namespace {
@@ -64,6 +66,7 @@ void CountLeaves(const ConstRows& pixels, OctreeNode* leaves) {
             n.green += p[1];
             n.blue += p[B];
         }
+        ReportRows(y + 1, pixels.height);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/nearest_colour.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -84,6 +85,7 @@ void DitherRows(const ConstRows& pixels, const Rows& indices, const NearestColou
         else
             DitherRow<R, B, Floyd, -1>(pixels.Line(y), indices.Line(y), pixels.width, current, next, cells, nearest);
         std::swap(current, next);
+        ReportRows(y + 1, pixels.height);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/nearest_colour.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -90,6 +91,7 @@ void MapRows(const ConstRows& pixels, const Rows& indices, const NearestColour& 
             }
             out[x] = last;
         }
+        ReportRows(y + 1, pixels.height);
     }
 }
 
@@ -104,6 +106,7 @@ void ExpandRows(const ConstRows& indices, const Rows& pixels, const TableWord* p
             p[1] = std::uint8_t(w >> 8);
             p[B] = std::uint8_t(w);
         }
+        ReportRows(y + 1, indices.height);
     }
 }
 

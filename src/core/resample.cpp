@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/image_limits.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -137,6 +138,7 @@ void ResampleChannels(ConstPixelRows in, PixelRows out, const std::vector<Tap>& 
     LinePair<double> pair(length);
     auto across = [&](int line, double* into) { AcrossLine<Channels>(in.Line(line), columns, into); };
     for (std::size_t j = 0; j < lines.size(); ++j) {
+        ReportRows(int(j), int(lines.size()));
         const Tap& t = lines[j];
         std::uint8_t* dst = out.Line(int(j));
         if (Pure(t)) {
@@ -253,6 +255,7 @@ bool ResamplePalettedRows(ConstPixelRows in, int width, int height, PixelRows ou
             *into++ = Pure(t) ? remap[src[t.near]] : MixedEntry(nearest, src[t.near], src[t.far], t.nearWeight, t.farWeight);
     };
     for (std::size_t j = 0; j < lines.size(); ++j) {
+        ReportRows(int(j), int(lines.size()));
         const Tap& t = lines[j];
         std::uint8_t* dst = out.Line(int(j));
         if (Pure(t)) {

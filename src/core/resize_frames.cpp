@@ -8,6 +8,7 @@
 #include "core/image_limits.h"
 #include "core/resample.h"
 #include "core/resize_nearest.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -61,16 +62,16 @@ bool ResizeFrameImage(COXDIB& image, ColourMode mode, const ResizeSettings& sett
 }
 
 bool ResizeFrames(std::span<COXDIB* const> images, std::span<const ColourMode> modes,
-                  const ResizeSettings& settings, const BackgroundColour& background,
-                  const std::function<void(int done, int total)>& progress) {
+                  const ResizeSettings& settings, const BackgroundColour& background) {
     if (images.size() != modes.size()) return false;
     // Every result is made before any frame changes, so a failure part-way never leaves
     // a document whose frames have different sizes.
     std::vector<COXDIB> results(images.size());
     for (std::size_t i = 0; i < images.size(); ++i) {
+        const ProgressPass pass(int(i), int(images.size()));
         if (images[i] == nullptr || !MakeResized(*images[i], modes[i], settings, background, results[i]))
             return false;
-        if (progress) progress(int(i + 1), int(images.size()));
+        ReportRows(1, 1);  // a crop or a plain copy reports nothing of its own
     }
     for (std::size_t i = 0; i < images.size(); ++i) *images[i] = std::move(results[i]);
     return true;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <span>
 
 #include "core/colour_mode.h"
@@ -33,9 +32,8 @@ bool ResizeFrameImage(COXDIB& image, ColourMode mode, const ResizeSettings& sett
 // Resizes every image in order, `modes[i]` being the mode of `images[i]`. All or
 // nothing: when any image cannot be resized (or the spans differ in length, or an
 // image is missing) every image stays as it was and the result is false.
-// `progress`, when given, hears (frames done, frames in all) after each frame.
+// Each image is one pass of the work's progress (see WorkProgress).
 bool ResizeFrames(std::span<COXDIB* const> images, std::span<const ColourMode> modes,
-                  const ResizeSettings& settings, const BackgroundColour& background,
-                  const std::function<void(int done, int total)>& progress = {});
+                  const ResizeSettings& settings, const BackgroundColour& background);
 
 }  // namespace quillor

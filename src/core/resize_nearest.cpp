@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "core/work_progress.h"
+
 namespace quillor {
 
 namespace {
@@ -33,6 +35,7 @@ bool ResizeNearest(const COXDIB& source, COXDIB& destination, const BackgroundCo
     const PixelRows out = TopDownRows(destination);
     int previousLine = -1;
     for (int y = 0; y < to.height; ++y) {
+        ReportRows(y, to.height);
         std::uint8_t* dst = out.Line(y);
         const int line = lines[std::size_t(y)];
         if (line < 0) {

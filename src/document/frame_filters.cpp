@@ -35,6 +35,23 @@ std::optional<FilterAmountModel::Kind> AmountOf(PixelOperation operation) {
     }
 }
 
+// The progress bar's title: the command's own name.
+const char* ProgressTitle(PixelOperation operation) {
+    switch (operation) {
+        case PixelOperation::Sharpen: return "Sharpen Image";
+        case PixelOperation::Despeckle: return "De-speckle Image";
+        case PixelOperation::Blur: return "Blur Image";
+        case PixelOperation::Simplify: return "Simplify Image";
+        case PixelOperation::AutoBrightness: return "Auto Correct Brightness";
+        case PixelOperation::BlackAndWhite: return "Black And White";
+        case PixelOperation::Negative: return "Negative";
+        case PixelOperation::ColourBalance: return "Colour Balance/Brightness";
+        case PixelOperation::Contrast: return "Contrast";
+        case PixelOperation::Gamma: return "Gamma Correction";
+    }
+    return "Quillor";
+}
+
 bool Run(COXDIB& image, ColourMode mode, PixelOperation operation, int amount) {
     switch (operation) {
         case PixelOperation::Sharpen: return SharpenImage(image, amount);
@@ -102,7 +119,7 @@ bool ApplyPixelOperation(CAnimDoc& document, Interaction& ui, SettingsStore& set
     document.Undo().PushWholeFrame(document);
     bool changed = false;
     {
-        WaitCursor wait(ui);
+        WaitCursor wait(ui, ProgressTitle(operation));
         changed = Run(*frame->image, frame->colourMode, operation, amount);
     }
     if (!changed) {

@@ -36,7 +36,7 @@ bool ChangeColourDepth(CAnimDoc& document, Interaction& ui, SettingsStore& setti
     document.Undo().PushWholeFrame(document);
     bool converted = false;
     {
-        WaitCursor wait(ui);
+        WaitCursor wait(ui, ColourDepthModel::kTitle);
         converted = ConvertColourDepth(*frame->image, frame->colourMode, model.Target(),
                                        ConversionMethod(model.Method()));
     }
@@ -89,10 +89,8 @@ bool ResizeDocument(CAnimDoc& document, Interaction& ui, SettingsStore& settings
     if (!everyFrame) document.Undo().PushWholeFrame(document);
     bool resized = false;
     {
-        WaitCursor wait(ui);
-        resized = ResizeFrames(images, modes, resize, background, [&ui](int done, int total) {
-            ui.Progress(ResizeModel::kTitle, done, total);
-        });
+        WaitCursor wait(ui, ResizeModel::kTitle);
+        resized = ResizeFrames(images, modes, resize, background);
     }
     if (!resized) {
         ui.ShowMessage(kResizeFailed, ResizeModel::kTitle, MessageIcon::Exclamation);

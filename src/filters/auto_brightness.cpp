@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/work_progress.h"
 #include "filters/true_colour_lines.h"
 
 namespace quillor {
@@ -32,9 +33,13 @@ void Equalise(Lines rows, int redAt, int blueAt) {
     // A 65535 x 65535 picture has over four thousand million pixels, and counts times
     // 255 go further still: 64 bits throughout.
     std::array<std::uint64_t, 256> histogram{};
-    for (int y = 0; y < rows.height; ++y) {
-        const std::uint8_t* p = rows.Row(y);
-        for (int x = 0; x < rows.width; ++x, p += 3) ++histogram[std::size_t(grey(p[redAt], p[1], p[blueAt]))];
+    {
+        const ProgressPass pass(0, 2);
+        for (int y = 0; y < rows.height; ++y) {
+            const std::uint8_t* p = rows.Row(y);
+            for (int x = 0; x < rows.width; ++x, p += 3) ++histogram[std::size_t(grey(p[redAt], p[1], p[blueAt]))];
+            ReportRows(y + 1, rows.height);
+        }
     }
     histogram[0] = histogram[255] = 0;
     std::uint64_t counted = 0;
@@ -49,8 +54,10 @@ void Equalise(Lines rows, int redAt, int blueAt) {
         shift[std::size_t(v)] = v - mapped;
     }
 
+    const ProgressPass pass(1, 2);
     for (int y = 0; y < rows.height; ++y) {
         std::uint8_t* p = rows.Row(y);
+        ReportRows(y, rows.height);
         for (int x = 0; x < rows.width; ++x, p += 3) {
             const int s = shift[std::size_t(grey(p[redAt], p[1], p[blueAt]))];
             for (int c = 0; c < 3; ++c) {

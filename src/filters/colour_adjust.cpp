@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/work_progress.h"
 #include "filters/true_colour_lines.h"
 #include "filters/tone_curves.h"
 
@@ -34,6 +35,7 @@ void MapPixels(const COXDIB& original, COXDIB& image, const std::array<std::uint
             d[1] = tables[1][s[1]];
             d[2] = tables[2][s[2]];
         }
+        ReportRows(y + 1, from.height);
     }
 }
 
@@ -63,6 +65,7 @@ bool BlackAndWhite(COXDIB& image, ColourMode mode) {
             const auto m = std::uint8_t((unsigned(p[0]) + p[1] + p[2]) / 3);
             p[0] = p[1] = p[2] = m;
         }
+        ReportRows(y + 1, rows.height);
     }
     return true;
 }
@@ -83,6 +86,7 @@ bool Negative(COXDIB& image, ColourMode mode) {
     for (int y = 0; y < rows.height; ++y) {
         std::uint8_t* p = rows.Row(y);
         for (std::size_t i = 0; i < n; ++i) p[i] = std::uint8_t(255 - p[i]);
+        ReportRows(y + 1, rows.height);
     }
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/work_progress.h"
 #include "filters/true_colour_lines.h"
 
 namespace quillor {
@@ -82,6 +83,7 @@ void DespeckleRows(Lines rows) {
     // The channels never meet, so one plane pair serves all three in turn.
     HullPlanes planes(rows.width, rows.height);
     for (int channel = 0; channel < 3; ++channel) {
+        const ProgressPass pass(channel, 3);
         for (int y = 0; y < rows.height; ++y) {
             const std::uint8_t* line = rows.Row(y) + channel;
             std::uint8_t* cell = planes.Cell(0, y);
@@ -93,6 +95,7 @@ void DespeckleRows(Lines rows) {
             const std::uint8_t* cell = planes.Cell(0, y);
             for (int x = 0; x < rows.width; ++x) line[std::size_t(x) * 3] = cell[x];
         }
+        ReportRows(1, 1);
     }
 }
 

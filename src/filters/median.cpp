@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/work_progress.h"
 #include "filters/true_colour_lines.h"
 
 namespace quillor {
@@ -69,14 +70,22 @@ bool Simplify(std::uint8_t* buffer, int width, int height, int factor) {
     if (buffer == nullptr || width <= 0 || height <= 0) return false;
     // Each pass may run in place: the row walk keeps the input lines it still needs.
     const Lines rows = BufferLines(buffer, width, height);
-    for (int pass = 0; pass < std::min(factor, kMaxSimplifyFactor); ++pass) MedianRows(AsConst(rows), rows);
+    const int passes = std::min(factor, kMaxSimplifyFactor);
+    for (int pass = 0; pass < passes; ++pass) {
+        const ProgressPass progress(pass, passes);
+        MedianRows(AsConst(rows), rows);
+    }
     return true;
 }
 
 bool SimplifyImage(COXDIB& image, int factor) {
     if (!IsTrueColourImage(image)) return false;
     const Lines rows = ImageLines(image);
-    for (int pass = 0; pass < std::min(factor, kMaxSimplifyFactor); ++pass) MedianRows(AsConst(rows), rows);
+    const int passes = std::min(factor, kMaxSimplifyFactor);
+    for (int pass = 0; pass < passes; ++pass) {
+        const ProgressPass progress(pass, passes);
+        MedianRows(AsConst(rows), rows);
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/work_progress.h"
 #include "filters/true_colour_lines.h"
 
 namespace quillor {
@@ -84,6 +85,7 @@ bool ApplyToneTable(const COXDIB& original, COXDIB& image, const ToneTable& tabl
         const std::uint8_t* s = from.Row(y);
         std::uint8_t* d = to.Row(y);
         for (std::size_t i = 0; i < n; ++i) d[i] = table[s[i]];
+        ReportRows(y + 1, from.height);
     }
     return true;
 }

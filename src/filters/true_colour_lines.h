@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/coxdib.h"
+#include "core/work_progress.h"
 
 namespace quillor {
 
@@ -69,6 +70,7 @@ void ForEachLineTriplet(ConstLines in, Lines out, Kernel&& kernel) {
         for (int y = 0; y < h; ++y) {
             const std::uint8_t* line = in.Row(y);
             kernel(y > 0 ? in.Row(y - 1) : line, line, y + 1 < h ? in.Row(y + 1) : line, out.Row(y));
+            ReportRows(y + 1, h);
         }
         return;
     }
@@ -79,6 +81,7 @@ void ForEachLineTriplet(ConstLines in, Lines out, Kernel&& kernel) {
     std::memcpy(current, in.Row(0), bytes);
     for (int y = 0; y < h; ++y) {
         kernel(y > 0 ? previous : current, current, y + 1 < h ? in.Row(y + 1) : current, out.Row(y));
+        ReportRows(y + 1, h);
         if (y + 1 < h) {
             std::swap(previous, current);
             std::memcpy(current, in.Row(y + 1), bytes);

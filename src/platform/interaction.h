@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/work_progress.h"
+
 namespace quillor {
 
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
@@ -85,12 +87,29 @@ inline bool RunCheckedDialog(Interaction& ui, CheckedDialogModel& model) {
 class WaitCursor {
 public:
     explicit WaitCursor(Interaction& ui) : ui_(ui) { ui_.BeginWait(); }
-    ~WaitCursor() { ui_.EndWait(); }
+    // Also shows progress titled `what`, in percent, from what the work itself reports
+    // (see WorkProgress) while this cursor is up.
+    WaitCursor(Interaction& ui, std::string_view what) : ui_(ui), what_(what) {
+        ui_.BeginWait();
+        progress_.emplace([this](int percent) {
+            shown_ = percent;
+            ui_.Progress(what_, percent, 100);
+        });
+    }
+    ~WaitCursor() {
+        progress_.reset();
+        // Work that stopped short (a failure) still takes its bar away.
+        if (shown_ >= 0 && shown_ < 100) ui_.Progress(what_, 100, 100);
+        ui_.EndWait();
+    }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
 private:
     Interaction& ui_;
+    std::string what_;
+    std::optional<WorkProgress> progress_;
+    int shown_ = -1;
 };
 
 }  // namespace quillor

@@ -136,7 +136,8 @@ TEST_F(FrameOperations, ResizingAnAnimationAsksAndLeavesNoStepToPatchTheNewFrame
     });
     doc.SetBackground(200);
     ASSERT_TRUE(ResizeDocument(doc, env.ui, settings));
-    EXPECT_EQ(env.ui.progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
+    // One pass per frame: the bar moves a third at a time and ends full.
+    EXPECT_EQ(env.ui.progress, (std::vector<std::pair<int, int>>{{33, 100}, {66, 100}, {100, 100}}));
     for (int i = 0; i < 3; ++i) {
         const COXDIB& image = *doc.FindFrame(i)->image;
         EXPECT_EQ(image.GetSize(), (DibSize{10, 6}));
