@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "cli/cli_options.h"
+#include "core/background_colour.h"
 #include "core/colour.h"
 #include "core/colour_depth.h"
 #include "core/coxdib.h"
 #include "core/dib_flip.h"
-#include "core/pixel_rows.h"
 #include "core/resize_frames.h"
 #include "filters/auto_brightness.h"
 #include "filters/blur.h"

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "core/colour_quantise.h"
-#include "core/colour_rows.h"
 #include "core/dither.h"
+#include "core/image_rows.h"
 #include "core/palette_map.h"
 #include "core/work_progress.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/colour.h"
-#include "core/colour_rows.h"
+#include "core/image_rows.h"
 
 namespace quillor {
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/image_rows.h"
+
 namespace quillor {
 
 IntPoint CropOffsetForAnchor(CropAnchor anchor, DibSize oldSize, DibSize newSize) {
@@ -39,8 +41,8 @@ bool CropInto(const COXDIB& source, COXDIB& destination, IntPoint offset, const 
     const std::size_t leftBytes = std::size_t(firstX) * pixelBytes;
     const std::size_t copyBytes = std::size_t(endX - firstX) * pixelBytes;
 
-    const ConstPixelRows in = TopDownRows(source);
-    const PixelRows out = TopDownRows(destination);
+    const ConstRows in = DibRows(source);
+    const Rows out = DibRows(destination);
     for (int y = 0; y < to.height; ++y) {
         std::uint8_t* dst = out.Line(y);
         const std::int64_t line = std::int64_t(y) + offset.y;

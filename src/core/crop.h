@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/background_colour.h"
 #include "core/coxdib.h"
 #include "core/geometry.h"
-#include "core/pixel_rows.h"
 
 namespace quillor {
 

@@ -8,12 +8,14 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
+#include "core/colour.h"
 #include "core/image_limits.h"
+#include "core/nearest_colour.h"
 #include "core/work_progress.h"
 
 namespace quillor {
@@ -50,23 +52,23 @@ bool SidesOk(int width, int height, int newWidth, int newHeight) {
     return ImageSideOk(width) && ImageSideOk(height) && ImageSideOk(newWidth) && ImageSideOk(newHeight);
 }
 
-bool RowsOk(ConstPixelRows rows, int width, int pixelBytes) {
-    return rows.top != nullptr && std::uint64_t(std::abs(rows.stride)) >= std::uint64_t(width) * unsigned(pixelBytes);
+bool RowsOk(ConstRows rows, int pixelBytes) {
+    return rows.top != nullptr &&
+           std::uint64_t(std::abs(rows.step)) >= std::uint64_t(rows.width) * unsigned(pixelBytes);
 }
 
-// The address range `height` lines of `lineBytes` take.
-std::pair<std::uintptr_t, std::uintptr_t> Extent(ConstPixelRows rows, int height, std::size_t lineBytes) {
-    const std::ptrdiff_t reach = std::ptrdiff_t(height - 1) * rows.stride;
+// The address range the pixels of `rows` take, `pixelBytes` to a pixel.
+std::pair<std::uintptr_t, std::uintptr_t> Extent(ConstRows rows, int pixelBytes) {
+    const std::ptrdiff_t reach = std::ptrdiff_t(rows.height - 1) * rows.step;
     const auto top = reinterpret_cast<std::uintptr_t>(rows.top);
     const std::uintptr_t low = reach < 0 ? top - std::uintptr_t(-reach) : top;
-    const std::uintptr_t high = (reach < 0 ? top : top + std::uintptr_t(reach)) + lineBytes;
+    const std::uintptr_t high = (reach < 0 ? top : top + std::uintptr_t(reach)) + rows.LineBytes(pixelBytes);
     return {low, high};
 }
 
-bool Overlap(ConstPixelRows in, int width, int height, ConstPixelRows out, int newWidth, int newHeight,
-             int pixelBytes) {
-    const auto a = Extent(in, height, std::size_t(width) * unsigned(pixelBytes));
-    const auto b = Extent(out, newHeight, std::size_t(newWidth) * unsigned(pixelBytes));
+bool Overlap(ConstRows in, ConstRows out, int pixelBytes) {
+    const auto a = Extent(in, pixelBytes);
+    const auto b = Extent(out, pixelBytes);
     return a.first < b.second && b.first < a.second;
 }
 
@@ -131,7 +133,7 @@ void CopyPixels(const std::uint8_t* src, const std::vector<Tap>& columns, std::u
 }
 
 template <int Channels>
-void ResampleChannels(ConstPixelRows in, PixelRows out, const std::vector<Tap>& columns,
+void ResampleChannels(ConstRows in, Rows out, const std::vector<Tap>& columns,
                       const std::vector<Tap>& lines) {
     const std::size_t length = columns.size() * Channels;
     const bool pureColumns = std::all_of(columns.begin(), columns.end(), Pure);
@@ -156,12 +158,25 @@ void ResampleChannels(ConstPixelRows in, PixelRows out, const std::vector<Tap>& 
     }
 }
 
+// The 256 entries of a palette of blue, green, red, 0 bytes as table words.
+std::array<TableWord, 256> TableWords(const std::uint8_t* palette) {
+    std::array<TableWord, 256> words{};
+    for (int e = 0; e < 256; ++e) {
+        const std::uint8_t* entry = palette + e * 4;
+        words[std::size_t(e)] = MakeTableWord(entry[2], entry[1], entry[0]);
+    }
+    return words;
+}
+
 // The nearest of the first `size` palette colours by squared distance, the earlier entry
 // keeping a tie. Answers are remembered per colour; a colour's answer never depends on
-// what was asked before, so the memory only saves searching.
+// what was asked before, so the memory only saves searching. Colours are asked for in the
+// palette's byte order (blue, green, red). Each channel of a mix stays within 0..255, as
+// the search needs: the weights are never negative and add up to 1, and truncation
+// drops what rounding adds.
 class NearestEntry {
 public:
-    NearestEntry(const std::uint8_t* palette, int size) : size_(size) {
+    NearestEntry(const std::uint8_t* palette, int size) : search_(TableWords(palette).data(), size) {
         for (int e = 0; e < 256; ++e)
             for (int c = 0; c < 3; ++c) colours_[std::size_t(e)][std::size_t(c)] = palette[e * 4 + c];
         keys_.fill(kNoKey);
@@ -174,7 +189,7 @@ public:
         const std::size_t slot = (key * 2654435761u) >> (32 - kSlotBits);
         if (keys_[slot] != key) {
             keys_[slot] = key;
-            values_[slot] = Search(c0, c1, c2);
+            values_[slot] = search_.Find(c2, c1, c0);
         }
         return values_[slot];
     }
@@ -183,23 +198,8 @@ private:
     static constexpr int kSlotBits = 12;
     static constexpr std::uint32_t kNoKey = 0xFFFFFFFFu;
 
-    std::uint8_t Search(int c0, int c1, int c2) const {
-        int best = 0;
-        int bestDistance = INT_MAX;
-        for (int e = 0; e < size_; ++e) {
-            const auto& p = colours_[std::size_t(e)];
-            const int d0 = c0 - p[0], d1 = c1 - p[1], d2 = c2 - p[2];
-            const int distance = d0 * d0 + d1 * d1 + d2 * d2;
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = e;
-                if (distance == 0) break;
-            }
-        }
-        return std::uint8_t(best);
-    }
-
-    int size_;
+    NearestColour search_;
+    // Every entry, also those beyond the size: any index in the picture has a colour.
     std::array<std::array<int, 3>, 256> colours_{};
     std::array<std::uint32_t, std::size_t(1) << kSlotBits> keys_{};
     std::array<std::uint8_t, std::size_t(1) << kSlotBits> values_{};
@@ -215,16 +215,15 @@ std::uint8_t MixedEntry(NearestEntry& nearest, std::uint8_t a, std::uint8_t b, d
 
 }  // namespace
 
-bool ResampleTrueColourRows(ConstPixelRows in, int width, int height, PixelRows out, int newWidth,
-                            int newHeight, int bytesPerPixel) {
+bool ResampleTrueColourRows(ConstRows in, Rows out, int bytesPerPixel) {
     if (bytesPerPixel < 1 || bytesPerPixel > 4) return false;
-    if (!SidesOk(width, height, newWidth, newHeight)) return false;
-    if (!RowsOk(in, width, bytesPerPixel) || !RowsOk(out, newWidth, bytesPerPixel)) return false;
+    if (!SidesOk(in.width, in.height, out.width, out.height)) return false;
+    if (!RowsOk(in, bytesPerPixel) || !RowsOk(out, bytesPerPixel)) return false;
     // Writing over lines still to be read would feed results back in as source.
-    if (Overlap(in, width, height, out, newWidth, newHeight, bytesPerPixel)) return false;
+    if (Overlap(in, out, bytesPerPixel)) return false;
 
-    const std::vector<Tap> columns = Taps(width, newWidth);
-    const std::vector<Tap> lines = Taps(height, newHeight);
+    const std::vector<Tap> columns = Taps(in.width, out.width);
+    const std::vector<Tap> lines = Taps(in.height, out.height);
     switch (bytesPerPixel) {
         case 1: ResampleChannels<1>(in, out, columns, lines); break;
         case 2: ResampleChannels<2>(in, out, columns, lines); break;
@@ -234,15 +233,14 @@ bool ResampleTrueColourRows(ConstPixelRows in, int width, int height, PixelRows 
     return true;
 }
 
-bool ResamplePalettedRows(ConstPixelRows in, int width, int height, PixelRows out, int newWidth,
-                          int newHeight, int paletteSize, const std::uint8_t* palette) {
+bool ResamplePalettedRows(ConstRows in, Rows out, int paletteSize, const std::uint8_t* palette) {
     if (palette == nullptr || paletteSize < 1 || paletteSize > 256) return false;
-    if (!SidesOk(width, height, newWidth, newHeight)) return false;
-    if (!RowsOk(in, width, 1) || !RowsOk(out, newWidth, 1)) return false;
-    if (Overlap(in, width, height, out, newWidth, newHeight, 1)) return false;
+    if (!SidesOk(in.width, in.height, out.width, out.height)) return false;
+    if (!RowsOk(in, 1) || !RowsOk(out, 1)) return false;
+    if (Overlap(in, out, 1)) return false;
 
-    const std::vector<Tap> columns = Taps(width, newWidth);
-    const std::vector<Tap> lines = Taps(height, newHeight);
+    const std::vector<Tap> columns = Taps(in.width, out.width);
+    const std::vector<Tap> lines = Taps(in.height, out.height);
     NearestEntry nearest(palette, paletteSize);
     // A pure tap mixes an entry with itself: its colour, mapped back, which need not be
     // the same index (an entry beyond the palette size, or a repeated colour).
@@ -273,16 +271,15 @@ bool ResamplePalettedRows(ConstPixelRows in, int width, int height, PixelRows ou
 bool ResampleTrueColour(const std::uint8_t* in, int width, int height, std::uint8_t* out, int newWidth,
                         int newHeight, int bytesPerPixel) {
     if (bytesPerPixel < 1 || bytesPerPixel > 4 || width < 1 || newWidth < 1) return false;
-    return ResampleTrueColourRows({in, std::ptrdiff_t(width) * bytesPerPixel}, width, height,
-                                  {out, std::ptrdiff_t(newWidth) * bytesPerPixel}, newWidth, newHeight,
-                                  bytesPerPixel);
+    return ResampleTrueColourRows(PackedRows(in, width, height, bytesPerPixel),
+                                  PackedRows(out, newWidth, newHeight, bytesPerPixel), bytesPerPixel);
 }
 
 bool ResamplePaletted(const std::uint8_t* in, int width, int height, std::uint8_t* out, int newWidth,
                       int newHeight, int paletteSize, const std::uint8_t* palette) {
     if (width < 1 || newWidth < 1) return false;
-    return ResamplePalettedRows({in, width}, width, height, {out, newWidth}, newWidth, newHeight, paletteSize,
-                                palette);
+    return ResamplePalettedRows(PackedRows(in, width, height, 1), PackedRows(out, newWidth, newHeight, 1),
+                                paletteSize, palette);
 }
 
 }  // namespace quillor

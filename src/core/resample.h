@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/pixel_rows.h"
+#include "core/image_rows.h"
 
 namespace quillor {
 
@@ -21,10 +21,9 @@ bool ResampleTrueColour(const std::uint8_t* in, int width, int height, std::uint
 bool ResamplePaletted(const std::uint8_t* in, int width, int height, std::uint8_t* out, int newWidth,
                       int newHeight, int paletteSize, const std::uint8_t* palette);
 
-// The same two, reading and writing rows wherever they lie (a COXDIB's own rows).
-bool ResampleTrueColourRows(ConstPixelRows in, int width, int height, PixelRows out, int newWidth,
-                            int newHeight, int bytesPerPixel);
-bool ResamplePalettedRows(ConstPixelRows in, int width, int height, PixelRows out, int newWidth,
-                          int newHeight, int paletteSize, const std::uint8_t* palette);
+// The same two, reading and writing rows wherever they lie (a COXDIB's own rows): `in`
+// gives the old size, `out` the new one.
+bool ResampleTrueColourRows(ConstRows in, Rows out, int bytesPerPixel);
+bool ResamplePalettedRows(ConstRows in, Rows out, int paletteSize, const std::uint8_t* palette);
 
 }  // namespace quillor

@@ -6,6 +6,7 @@
 
 #include "core/crop.h"
 #include "core/image_limits.h"
+#include "core/image_rows.h"
 #include "core/resample.h"
 #include "core/resize_nearest.h"
 #include "core/work_progress.h"
@@ -35,20 +36,16 @@ bool MakeResized(const COXDIB& image, ColourMode mode, const ResizeSettings& set
     for (unsigned i = 0; i < entries && i < 256; ++i)
         result.SetTableWord(std::uint8_t(i), image.GetTableWord(std::uint8_t(i)));
 
-    const DibSize from = image.GetSize();
     if (!settings.rescale)
         return CropInto(image, result, {settings.offsetX, settings.offsetY}, background);
     if (!settings.bilinear) return ResizeNearest(image, result, background);
-    if (bits == 24)
-        return ResampleTrueColourRows(TopDownRows(image), from.width, from.height, TopDownRows(result),
-                                      settings.newWidth, settings.newHeight, 3);
+    if (bits == 24) return ResampleTrueColourRows(DibRows(image), DibRows(result), 3);
     std::array<std::uint8_t, 1024> palette{};
     for (unsigned i = 0; i < 256; ++i) {
         const TableWord word = result.GetTableWord(std::uint8_t(i));
         std::memcpy(palette.data() + i * 4, &word, 4);
     }
-    return ResamplePalettedRows(TopDownRows(image), from.width, from.height, TopDownRows(result),
-                                settings.newWidth, settings.newHeight, PaletteSizeOf(mode), palette.data());
+    return ResamplePalettedRows(DibRows(image), DibRows(result), PaletteSizeOf(mode), palette.data());
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <span>
 
+#include "core/background_colour.h"
 #include "core/colour_mode.h"
 #include "core/coxdib.h"
-#include "core/pixel_rows.h"
 
 namespace quillor {
 

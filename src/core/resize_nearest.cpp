@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/image_rows.h"
 #include "core/work_progress.h"
 
 namespace quillor {
@@ -31,8 +32,8 @@ bool ResizeNearest(const COXDIB& source, COXDIB& destination, const BackgroundCo
     const StoredPixel fill = StoredBackground(background, bits);
     const std::size_t lineBytes = std::size_t(to.width) * std::size_t(fill.size);
 
-    const ConstPixelRows in = TopDownRows(source);
-    const PixelRows out = TopDownRows(destination);
+    const ConstRows in = DibRows(source);
+    const Rows out = DibRows(destination);
     int previousLine = -1;
     for (int y = 0; y < to.height; ++y) {
         ReportRows(y, to.height);

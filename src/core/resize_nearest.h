@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/background_colour.h"
 #include "core/coxdib.h"
-#include "core/pixel_rows.h"
 
 namespace quillor {
 

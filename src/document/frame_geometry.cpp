@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "core/background_colour.h"
 #include "core/colour_depth.h"
 #include "core/dib_flip.h"
-#include "core/pixel_rows.h"
 #include "core/resize_frames.h"
 #include "document/anim_doc.h"
 #include "document/colour_depth_model.h"

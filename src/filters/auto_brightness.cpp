@@ -27,8 +27,10 @@ private:
     std::array<double, 256> red_{}, green_{}, blue_{};
 };
 
-// `redAt` and `blueAt` are the byte offsets of red and blue within a pixel.
-void Equalise(Lines rows, int redAt, int blueAt) {
+void Equalise(Rows rows) {
+    // The byte offsets of red and blue within a pixel.
+    const int redAt = rows.order == ChannelOrder::Rgb ? 0 : 2;
+    const int blueAt = 2 - redAt;
     const GreyOf grey;
     // A 65535 x 65535 picture has over four thousand million pixels, and counts times
     // 255 go further still: 64 bits throughout.
@@ -36,7 +38,7 @@ void Equalise(Lines rows, int redAt, int blueAt) {
     {
         const ProgressPass pass(0, 2);
         for (int y = 0; y < rows.height; ++y) {
-            const std::uint8_t* p = rows.Row(y);
+            const std::uint8_t* p = rows.Line(y);
             for (int x = 0; x < rows.width; ++x, p += 3) ++histogram[std::size_t(grey(p[redAt], p[1], p[blueAt]))];
             ReportRows(y + 1, rows.height);
         }
@@ -56,7 +58,7 @@ void Equalise(Lines rows, int redAt, int blueAt) {
 
     const ProgressPass pass(1, 2);
     for (int y = 0; y < rows.height; ++y) {
-        std::uint8_t* p = rows.Row(y);
+        std::uint8_t* p = rows.Line(y);
         ReportRows(y, rows.height);
         for (int x = 0; x < rows.width; ++x, p += 3) {
             const int s = shift[std::size_t(grey(p[redAt], p[1], p[blueAt]))];
@@ -72,13 +74,13 @@ void Equalise(Lines rows, int redAt, int blueAt) {
 
 bool AutoBrightness(std::uint8_t* buffer, int width, int height) {
     if (buffer == nullptr || width <= 0 || height <= 0) return false;
-    Equalise(BufferLines(buffer, width, height), 0, 2);
+    Equalise(PackedRows(buffer, width, height, 3));
     return true;
 }
 
 bool AutoBrightnessImage(COXDIB& image) {
     if (!IsTrueColourImage(image)) return false;
-    Equalise(ImageLines(image), 2, 0);
+    Equalise(DibRows(image));
     return true;
 }
 

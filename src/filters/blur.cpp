@@ -10,7 +10,7 @@ namespace quillor {
 
 namespace {
 
-void BlurRows(ConstLines in, Lines out, int percentage) {
+void BlurRows(ConstRows in, Rows out, int percentage) {
     percentage = std::clamp(percentage, 0, 100);
     const double k = percentage * 0.01;
     const double rest = 1 - k;
@@ -21,7 +21,7 @@ void BlurRows(ConstLines in, Lines out, int percentage) {
         for (int c = 0; c < 256; ++c)
             outcome[std::size_t(mean) * 256 + std::size_t(c)] = std::uint8_t(int(k * mean + rest * c));
 
-    const std::size_t n = in.RowBytes();
+    const std::size_t n = in.LineBytes(3);
     ColumnSums columns(in.width);
     ForEachLineTriplet(in, out, [&](const std::uint8_t* above, const std::uint8_t* line,
                                     const std::uint8_t* below, std::uint8_t* target) {
@@ -38,14 +38,14 @@ void BlurRows(ConstLines in, Lines out, int percentage) {
 
 bool Blur(const std::uint8_t* in, std::uint8_t* out, int width, int height, int percentage) {
     if (!BuffersUsable(in, out, width, height)) return false;
-    BlurRows(BufferLines(in, width, height), BufferLines(out, width, height), percentage);
+    BlurRows(PackedRows(in, width, height, 3), PackedRows(out, width, height, 3), percentage);
     return true;
 }
 
 bool BlurImage(COXDIB& image, int percentage) {
     if (!IsTrueColourImage(image)) return false;
-    const Lines rows = ImageLines(image);
-    BlurRows(AsConst(rows), rows, percentage);
+    const Rows rows = DibRows(image);
+    BlurRows(rows, rows, percentage);
     return true;
 }
 

@@ -25,11 +25,11 @@ bool Matching(const COXDIB& original, const COXDIB& image) {
 // Writes original's pixel bytes through one table per byte position (blue, green, red
 // as stored).
 void MapPixels(const COXDIB& original, COXDIB& image, const std::array<std::uint8_t, 256> (&tables)[3]) {
-    const ConstLines from = ImageLines(original);
-    const Lines to = ImageLines(image);
+    const ConstRows from = DibRows(original);
+    const Rows to = DibRows(image);
     for (int y = 0; y < from.height; ++y) {
-        const std::uint8_t* s = from.Row(y);
-        std::uint8_t* d = to.Row(y);
+        const std::uint8_t* s = from.Line(y);
+        std::uint8_t* d = to.Line(y);
         for (int x = 0; x < from.width; ++x, s += 3, d += 3) {
             d[0] = tables[0][s[0]];
             d[1] = tables[1][s[1]];
@@ -58,9 +58,9 @@ bool BlackAndWhite(COXDIB& image, ColourMode mode) {
         return true;
     }
     if (!IsTrueColourImage(image)) return false;
-    const Lines rows = ImageLines(image);
+    const Rows rows = DibRows(image);
     for (int y = 0; y < rows.height; ++y) {
-        std::uint8_t* p = rows.Row(y);
+        std::uint8_t* p = rows.Line(y);
         for (int x = 0; x < rows.width; ++x, p += 3) {
             const auto m = std::uint8_t((unsigned(p[0]) + p[1] + p[2]) / 3);
             p[0] = p[1] = p[2] = m;
@@ -81,10 +81,10 @@ bool Negative(COXDIB& image, ColourMode mode) {
         return true;
     }
     if (!IsTrueColourImage(image)) return false;
-    const Lines rows = ImageLines(image);
-    const std::size_t n = rows.RowBytes();
+    const Rows rows = DibRows(image);
+    const std::size_t n = rows.LineBytes(3);
     for (int y = 0; y < rows.height; ++y) {
-        std::uint8_t* p = rows.Row(y);
+        std::uint8_t* p = rows.Line(y);
         for (std::size_t i = 0; i < n; ++i) p[i] = std::uint8_t(255 - p[i]);
         ReportRows(y + 1, rows.height);
     }

@@ -79,19 +79,19 @@ private:
     std::vector<std::uint8_t> plane_, work_;
 };
 
-void DespeckleRows(Lines rows) {
+void DespeckleRows(Rows rows) {
     // The channels never meet, so one plane pair serves all three in turn.
     HullPlanes planes(rows.width, rows.height);
     for (int channel = 0; channel < 3; ++channel) {
         const ProgressPass pass(channel, 3);
         for (int y = 0; y < rows.height; ++y) {
-            const std::uint8_t* line = rows.Row(y) + channel;
+            const std::uint8_t* line = rows.Line(y) + channel;
             std::uint8_t* cell = planes.Cell(0, y);
             for (int x = 0; x < rows.width; ++x) cell[x] = line[std::size_t(x) * 3];
         }
         planes.Run();
         for (int y = 0; y < rows.height; ++y) {
-            std::uint8_t* line = rows.Row(y) + channel;
+            std::uint8_t* line = rows.Line(y) + channel;
             const std::uint8_t* cell = planes.Cell(0, y);
             for (int x = 0; x < rows.width; ++x) line[std::size_t(x) * 3] = cell[x];
         }
@@ -103,13 +103,13 @@ void DespeckleRows(Lines rows) {
 
 bool Despeckle(std::uint8_t* buffer, int width, int height) {
     if (buffer == nullptr || width <= 0 || height <= 0) return false;
-    DespeckleRows(BufferLines(buffer, width, height));
+    DespeckleRows(PackedRows(buffer, width, height, 3));
     return true;
 }
 
 bool DespeckleImage(COXDIB& image) {
     if (!IsTrueColourImage(image)) return false;
-    DespeckleRows(ImageLines(image));
+    DespeckleRows(DibRows(image));
     return true;
 }
 

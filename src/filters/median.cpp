@@ -53,7 +53,7 @@ private:
     std::vector<std::uint8_t> low_, mid_, high_;
 };
 
-void MedianRows(ConstLines in, Lines out) {
+void MedianRows(ConstRows in, Rows out) {
     MedianKernel kernel(in.width);
     ForEachLineTriplet(in, out, kernel);
 }
@@ -62,29 +62,29 @@ void MedianRows(ConstLines in, Lines out) {
 
 bool MedianPass(const std::uint8_t* in, std::uint8_t* out, int width, int height) {
     if (!BuffersUsable(in, out, width, height)) return false;
-    MedianRows(BufferLines(in, width, height), BufferLines(out, width, height));
+    MedianRows(PackedRows(in, width, height, 3), PackedRows(out, width, height, 3));
     return true;
 }
 
 bool Simplify(std::uint8_t* buffer, int width, int height, int factor) {
     if (buffer == nullptr || width <= 0 || height <= 0) return false;
     // Each pass may run in place: the row walk keeps the input lines it still needs.
-    const Lines rows = BufferLines(buffer, width, height);
+    const Rows rows = PackedRows(buffer, width, height, 3);
     const int passes = std::min(factor, kMaxSimplifyFactor);
     for (int pass = 0; pass < passes; ++pass) {
         const ProgressPass progress(pass, passes);
-        MedianRows(AsConst(rows), rows);
+        MedianRows(rows, rows);
     }
     return true;
 }
 
 bool SimplifyImage(COXDIB& image, int factor) {
     if (!IsTrueColourImage(image)) return false;
-    const Lines rows = ImageLines(image);
+    const Rows rows = DibRows(image);
     const int passes = std::min(factor, kMaxSimplifyFactor);
     for (int pass = 0; pass < passes; ++pass) {
         const ProgressPass progress(pass, passes);
-        MedianRows(AsConst(rows), rows);
+        MedianRows(rows, rows);
     }
     return true;
 }

@@ -25,10 +25,10 @@ __attribute__((target_clones("avx2", "default"))) void SharpenLine(const std::ui
     }
 }
 
-void SharpenRows(ConstLines in, Lines out, int percentage) {
+void SharpenRows(ConstRows in, Rows out, int percentage) {
     percentage = std::clamp(percentage, 0, 100);
     const double k = percentage * 0.005;
-    const std::size_t n = in.RowBytes();
+    const std::size_t n = in.LineBytes(3);
     ColumnSums columns(in.width);
     ForEachLineTriplet(in, out, [&](const std::uint8_t* above, const std::uint8_t* line,
                                     const std::uint8_t* below, std::uint8_t* target) {
@@ -40,14 +40,14 @@ void SharpenRows(ConstLines in, Lines out, int percentage) {
 
 bool Sharpen(const std::uint8_t* in, std::uint8_t* out, int width, int height, int percentage) {
     if (!BuffersUsable(in, out, width, height)) return false;
-    SharpenRows(BufferLines(in, width, height), BufferLines(out, width, height), percentage);
+    SharpenRows(PackedRows(in, width, height, 3), PackedRows(out, width, height, 3), percentage);
     return true;
 }
 
 bool SharpenImage(COXDIB& image, int percentage) {
     if (!IsTrueColourImage(image)) return false;
-    const Lines rows = ImageLines(image);
-    SharpenRows(AsConst(rows), rows, percentage);
+    const Rows rows = DibRows(image);
+    SharpenRows(rows, rows, percentage);
     return true;
 }
 

@@ -78,12 +78,12 @@ void ApplyToneTable(std::uint8_t* buffer, int width, int height, const ToneTable
 bool ApplyToneTable(const COXDIB& original, COXDIB& image, const ToneTable& table) {
     if (!IsTrueColourImage(original) || !IsTrueColourImage(image) || original.GetSize() != image.GetSize())
         return false;
-    const ConstLines from = ImageLines(original);
-    const Lines to = ImageLines(image);
-    const std::size_t n = from.RowBytes();
+    const ConstRows from = DibRows(original);
+    const Rows to = DibRows(image);
+    const std::size_t n = from.LineBytes(3);
     for (int y = 0; y < from.height; ++y) {
-        const std::uint8_t* s = from.Row(y);
-        std::uint8_t* d = to.Row(y);
+        const std::uint8_t* s = from.Line(y);
+        std::uint8_t* d = to.Line(y);
         for (std::size_t i = 0; i < n; ++i) d[i] = table[s[i]];
         ReportRows(y + 1, from.height);
     }

@@ -152,8 +152,8 @@ TEST(ResampleTrueColour, RowsMayRunBottomUpWithPadding) {
     // The source stored bottom-up with a 20-byte stride, the destination likewise.
     Bytes stored(20 * h, 0), storedOut(24 * nh, 0x5A);
     for (int y = 0; y < h; ++y) std::copy_n(&in[std::size_t(y) * w * 3], w * 3, &stored[std::size_t(h - 1 - y) * 20]);
-    ASSERT_TRUE(ResampleTrueColourRows({&stored[std::size_t(h - 1) * 20], -20}, w, h,
-                                       {&storedOut[std::size_t(nh - 1) * 24], -24}, nw, nh, 3));
+    ASSERT_TRUE(ResampleTrueColourRows(ConstRows{&stored[std::size_t(h - 1) * 20], -20, w, h},
+                                       Rows{&storedOut[std::size_t(nh - 1) * 24], -24, nw, nh}, 3));
     const Bytes expected = ReferenceTrueColour(in, w, h, nw, nh, 3);
     for (int y = 0; y < nh; ++y) {
         const std::uint8_t* line = &storedOut[std::size_t(nh - 1 - y) * 24];
@@ -229,6 +229,22 @@ TEST(ResamplePaletted, MatchesThePlainRuleOnRandomPictures) {
             EXPECT_EQ(out, ReferencePaletted(in, s[0], s[1], s[2], s[3], paletteSize, palette));
             EXPECT_TRUE(std::all_of(out.begin(), out.end(), [&](int v) { return v < paletteSize; }));
         }
+}
+
+TEST(ResamplePaletted, TiesGoToTheEarlierEntryInAFullPalette) {
+    // Entries drawn from few colours repeat and lie at equal distances from many mixes,
+    // so a full palette, searched another way than a short one, meets ties all the time.
+    std::mt19937 rng(7);
+    const int sizes[][4] = {{7, 5, 3, 2}, {3, 4, 10, 9}, {33, 20, 50, 31}, {8, 5, 4, 7}};
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(::testing::Message() << s[0] << "x" << s[1] << " to " << s[2] << "x" << s[3]);
+        Bytes palette = RandomBytes(1024, rng, 4);
+        for (auto& v : palette) v = std::uint8_t(v * 85);
+        const Bytes in = RandomBytes(std::size_t(s[0]) * s[1], rng);
+        Bytes out(std::size_t(s[2]) * s[3]);
+        ASSERT_TRUE(ResamplePaletted(in.data(), s[0], s[1], out.data(), s[2], s[3], 256, palette.data()));
+        EXPECT_EQ(out, ReferencePaletted(in, s[0], s[1], s[2], s[3], 256, palette));
+    }
 }
 
 TEST(ResamplePaletted, RefusesWhatItCannotDo) {

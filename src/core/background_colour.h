@@ -5,32 +5,8 @@
 #include <cstring>
 
 #include "core/colour.h"
-#include "core/coxdib.h"
 
 namespace quillor {
-
-// Rows of pixels a fixed number of bytes apart, starting with the top line. The distance
-// may be negative, so a bottom-up COXDIB and a top-down working buffer are walked alike.
-struct ConstPixelRows {
-    const std::uint8_t* top = nullptr;
-    std::ptrdiff_t stride = 0;
-    const std::uint8_t* Line(int y) const { return top + std::ptrdiff_t(y) * stride; }
-};
-
-struct PixelRows {
-    std::uint8_t* top = nullptr;
-    std::ptrdiff_t stride = 0;
-    std::uint8_t* Line(int y) const { return top + std::ptrdiff_t(y) * stride; }
-    operator ConstPixelRows() const { return {top, stride}; }
-};
-
-// The picture's lines from the top, whatever order they are stored in.
-inline PixelRows TopDownRows(COXDIB& image) {
-    return {image.Line(0), -std::ptrdiff_t(image.GetStride())};
-}
-inline ConstPixelRows TopDownRows(const COXDIB& image) {
-    return {image.Line(0), -std::ptrdiff_t(image.GetStride())};
-}
 
 // The colour that parts of a picture no source pixel covers take: an index on palette
 // images, a colour on true-colour ones.
