@@ -4,7 +4,7 @@
 #include "cli/command_line.h"
 
 #ifndef QUILLOR_NO_GUI
-#include "app/ui/gui_main.h"
+#include "app/gui_module.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -20,6 +20,6 @@ int main(int argc, char** argv) {
         std::fputs(quillor::NoDisplayMessage("DISPLAY and WAYLAND_DISPLAY are not set").c_str(), stderr);
         return 2;
     }
-    return quillor::RunGui(argc, argv);
+    return quillor::RunGuiModule(argc, argv);
 #endif
 }
