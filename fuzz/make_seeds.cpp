@@ -32,6 +32,7 @@
 #include "formats/codec/tiff_codec.h"
 #include "formats/codec/tla_codec.h"
 #include "document/anim_script.h"
+#include "brush/brush_file.h"
 #include "palette/palette_file.h"
 
 namespace {
@@ -256,6 +257,27 @@ void MakePaletteSeeds() {
     Save("pal", "brush.pal", brush);
 }
 
+// Brush files of both depths and of several frames, and one cut short.
+void MakeBrushSeeds() {
+    for (bool trueColour : {false, true}) {
+        BrushRecord brush;
+        brush.borrowed = false;
+        brush.frameCount = 3;
+        brush.width = 5;
+        brush.height = 4;
+        brush.rememberedBackground = trueColour ? 0x102030u : 7u;
+        for (unsigned i = 0; i < 256; ++i) brush.palette[i] = (i * 0x9E3779u) & 0xFFFFFFu;
+        for (int f = 0; f < 3; ++f) {
+            Bytes pixels(std::size_t(5 * 4 * (trueColour ? 3 : 1)));
+            for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i * 31 + std::size_t(f));
+            brush.frames.push_back(pixels);
+        }
+        const Bytes whole = EncodeBrushFile(brush, trueColour);
+        Save("bsh", trueColour ? "true-colour.bsh" : "palette.bsh", whole);
+        if (trueColour) Save("bsh", "short.bsh", Bytes(whole.begin(), whole.end() - 5));
+    }
+}
+
 // Animation and layered scripts as the program writes them, one with CR LF line ends
 // and missing lines, an empty one and one whose count promises more than it holds.
 void MakeScriptSeeds() {
@@ -320,6 +342,7 @@ int main(int argc, char** argv) {
     Save("png", "palette-alpha.png", LibpngFile(PNG_FORMAT_RGBA_COLORMAP, true));
     MakeMultiPageTiff();
     MakePaletteSeeds();
+    MakeBrushSeeds();
     MakeScriptSeeds();
     return g_failures == 0 ? 0 : 1;
 }

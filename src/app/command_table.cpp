@@ -91,6 +91,8 @@ constexpr CommandInfo kCommands[] = {
     {kAntiAlias, "Anti Alias True Colour Brush Pasting", "", "", "", "Soften the brush's edges on true-colour pictures", {}, CommandKind::Toggle},
     {kRotationGuideOnly, "Brush Rotation - Guide Only ", "", "", "", "Show only a guide while rotating the brush", {}, CommandKind::Toggle},
     {kBilinearResize, "Use Bi-linear Interpolation For Resizing", "", "", "", "Smooth resized brushes", {}, CommandKind::Toggle},
+    {kSaveBrushAs, "Save Brush As...", "", "", "", "Save the brush, with all its frames, as a brush file"},
+    {kLoadBrush, "Load Brush...", "", "", "", "Load a brush file as the brush of its colour depth"},
     {kDarkToLight, "Dark To Light", "", "", "", "Order the palette from dark to light, the picture unchanged"},
     {kLightToDark, "Light To Dark", "", "", "", "Order the palette from light to dark, the picture unchanged"},
     {kGroupHues, "Group R, G && B", "", "", "", "Order the palette by hue, greys first, the picture unchanged"},

@@ -3,6 +3,7 @@
 
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
+#include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
 namespace quillor {
@@ -60,6 +61,12 @@ constexpr Command kCommands[] = {
     {cmd::kRotationGuideOnly, Always, IsOn<&ToolPreferences::brushRotateGuideOnly>, FlipGuideOnly},
     {cmd::kBilinearResize, Always, IsOn<&ToolPreferences::brushBilinearStretch>,
      Flip<&ToolPreferences::brushBilinearStretch>},
+    {cmd::kSaveBrushAs, HasDocument, nullptr,
+     [](CommandContext& c) { SaveBrushAs(c.tools.brush, TrueColour(c), c.environment.FileContext()); }},
+    {cmd::kLoadBrush, HasDocument, nullptr,
+     [](CommandContext& c) {
+         LoadBrush(c.tools.brush, TrueColour(c), c.document->frameCount, c.environment.FileContext());
+     }},
 };
 
 }  // namespace

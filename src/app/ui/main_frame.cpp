@@ -184,6 +184,8 @@ void CMainFrame::CreateMenus() {
                        Action(cmd::kRotationGuideOnly), Action(cmd::kBilinearResize)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kUseBrushPalette), Action(cmd::kRemapBrushToPalette)});
+    brush->addSeparator();
+    brush->addActions({Action(cmd::kSaveBrushAs), Action(cmd::kLoadBrush)});
 
     // The commands stay in the menu from the start, so that their keys work before the
     // menu was ever opened; only the list of windows is made as the menu opens.
