@@ -183,6 +183,40 @@ TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {
     EXPECT_TRUE(CommandEnabled(cmd::kDarkToLight, Context()));
 }
 
+TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePicturesDepth) {
+    OpenPicture();
+    BrushRecord& palette = tools.brush.Current(false);
+    palette = BrushRecord{};
+    palette.borrowed = false;
+    palette.frameCount = 1;
+    palette.width = 3;
+    palette.height = 2;
+    palette.frames = {{1, 2, 3, 4, 5, 6}};
+    tools.brush.kind = BrushKind::Shape;
+    for (int id : {cmd::kBrushDouble, cmd::kBrushHalve, cmd::kBrushEnlarge, cmd::kBrushShrink}) {
+        env.ui.ClearMessages();
+        ASSERT_TRUE(Run(id));
+        EXPECT_TRUE(env.ui.OnlyMessageIs("The current brush is not a grabbed brush.\nPlease grab a brush first.",
+                                         "No Brush To Deform", MessageIcon::Information))
+            << id;
+    }
+    EXPECT_EQ(palette.width, 3);
+
+    ASSERT_TRUE(Run(cmd::kBrushFlipHorizontal));
+    EXPECT_EQ(palette.frames[0], (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4}));
+    ASSERT_TRUE(Run(cmd::kBrushQuarterTurn));
+    EXPECT_EQ(palette.width, 2);
+    EXPECT_TRUE(tools.brush.Current(true).frames.empty());  // the other depth's brush is left alone
+
+    tools.brush.kind = BrushKind::Grabbed;
+    tools.settings.brushBilinearStretch = 0;
+    ASSERT_TRUE(Run(cmd::kBrushDouble));
+    EXPECT_EQ(palette.width, 4);
+    EXPECT_EQ(palette.height, 6);
+    ASSERT_TRUE(Run(cmd::kRestorePreviousBrush));
+    EXPECT_EQ(palette.width, 2);
+}
+
 TEST(ExitRound, EachChangedDocumentIsAskedOnceAndACancelKeepsEveryEdit) {
     testing::FakeDocumentEnvironment env;
     CAnimDoc first{env}, second{env}, saved{env};

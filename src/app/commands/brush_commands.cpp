@@ -3,6 +3,7 @@
 
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
+#include "brush/brush_transforms.h"
 #include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
@@ -43,6 +44,24 @@ void FlipGuideOnly(CommandContext& c) {
     Flip<&ToolPreferences::brushRotateGuideOnly>(c);
 }
 
+std::uint32_t DocumentFrames(const CommandContext& c) { return c.document ? c.document->frameCount : 0; }
+
+// The size commands work on a grabbed brush only, and say so otherwise.
+template <bool (*resize)(PaintBrush&, bool, bool, std::uint32_t)>
+void ResizeGrabbed(CommandContext& c) {
+    if (c.tools.brush.kind != BrushKind::Grabbed) {
+        c.ui.ShowMessage("The current brush is not a grabbed brush.\nPlease grab a brush first.",
+                         "No Brush To Deform", MessageIcon::Information);
+        return;
+    }
+    resize(c.tools.brush, TrueColour(c), c.tools.settings.brushBilinearStretch != 0, DocumentFrames(c));
+}
+
+template <bool horizontal>
+void FlipTheBrush(CommandContext& c) {
+    FlipBrush(c.tools.brush, TrueColour(c), horizontal, DocumentFrames(c));
+}
+
 constexpr Command kCommands[] = {
     {cmd::kSinglePixelBrush, HasDocument, nullptr, SinglePixel},
     {cmd::kRestorePreviousBrush, HasDocument, nullptr,
@@ -61,6 +80,14 @@ constexpr Command kCommands[] = {
     {cmd::kRotationGuideOnly, Always, IsOn<&ToolPreferences::brushRotateGuideOnly>, FlipGuideOnly},
     {cmd::kBilinearResize, Always, IsOn<&ToolPreferences::brushBilinearStretch>,
      Flip<&ToolPreferences::brushBilinearStretch>},
+    {cmd::kBrushQuarterTurn, HasDocument, nullptr,
+     [](CommandContext& c) { QuarterTurnBrush(c.tools.brush, TrueColour(c), DocumentFrames(c)); }},
+    {cmd::kBrushFlipHorizontal, HasDocument, nullptr, FlipTheBrush<true>},
+    {cmd::kBrushFlipVertical, HasDocument, nullptr, FlipTheBrush<false>},
+    {cmd::kBrushDouble, HasDocument, nullptr, ResizeGrabbed<DoubleBrush>},
+    {cmd::kBrushHalve, HasDocument, nullptr, ResizeGrabbed<HalveBrush>},
+    {cmd::kBrushEnlarge, HasDocument, nullptr, ResizeGrabbed<EnlargeBrush>},
+    {cmd::kBrushShrink, HasDocument, nullptr, ResizeGrabbed<ShrinkBrush>},
     {cmd::kSaveBrushAs, HasDocument, nullptr,
      [](CommandContext& c) { SaveBrushAs(c.tools.brush, TrueColour(c), c.environment.FileContext()); }},
     {cmd::kLoadBrush, HasDocument, nullptr,

@@ -177,6 +177,10 @@ void CMainFrame::CreateMenus() {
     brush->addActions({Action(cmd::kChooseBrushShape), Action(cmd::kSinglePixelBrush),
                        Action(cmd::kRestorePreviousBrush), Action(cmd::kSingleColour)});
     brush->addSeparator();
+    brush->addActions({Action(cmd::kBrushQuarterTurn), Action(cmd::kBrushFlipHorizontal),
+                       Action(cmd::kBrushFlipVertical), Action(cmd::kBrushDouble), Action(cmd::kBrushHalve),
+                       Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink)});
+    brush->addSeparator();
     brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),
                        Action(cmd::kFirstBrushImage)});
     brush->addSeparator();
