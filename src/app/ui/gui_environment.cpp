@@ -9,8 +9,8 @@ void GuiEnvironment::AddRecentFile(const std::string& path) {
     if (recentFilesChanged) recentFilesChanged();
 }
 
-std::optional<BrushPicture> GuiEnvironment::GrabbedBrush(bool) {
-    return std::nullopt;  // brushes are grabbed from the canvas once the brush tools exist
+std::optional<BrushPicture> GuiEnvironment::GrabbedBrush(bool trueColour) {
+    return grabbedBrush ? grabbedBrush(trueColour) : std::nullopt;
 }
 
 std::optional<ClipboardBitmap> GuiEnvironment::ClipboardImage() { return ReadClipboardBitmap(); }

@@ -29,9 +29,10 @@ public:
 
     RecentFileList& RecentFiles() { return recentFiles_; }
 
-    // Set by the main window: where the active frame comes from, and who hears of
-    // changes to the recent-file list.
+    // Set by the main window: where the active frame and the brush come from, and who
+    // hears of changes to the recent-file list.
     std::function<const AnimFrame*()> activeFrame;
+    std::function<std::optional<BrushPicture>(bool trueColour)> grabbedBrush;
     std::function<void()> recentFilesChanged;
 
 private:

@@ -31,6 +31,7 @@
 #include "palette/ui/palette_edit_window.h"
 #include "palette/ui/small_palette_window.h"
 #include "platform/ui/qt_interaction.h"
+#include "tools/brush_picture.h"
 #include "view/ui/bitmap_edit_view.h"
 
 namespace quillor {
@@ -59,6 +60,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
         CBitmapEditView* view = ActiveView();
         return view ? view->Document().FindFrame(view->Document().CurrentFrame()) : nullptr;
     };
+    environment_.grabbedBrush = [this](bool trueColour) { return BrushPictureOf(tools_.brush, trueColour); };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
     tools_.ui = &ui_;
     tools_.toolChanged = [this] { UpdateCommandStates(); };
