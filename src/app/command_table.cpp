@@ -123,6 +123,7 @@ constexpr CommandInfo kCommands[] = {
     {32780, "Filled Square", "", "", "tool-filled-square", "Draw filled rectangles", {}, CommandKind::Tool},
     {32782, "Circle", "", "", "tool-circle", "Draw circles", {}, CommandKind::Tool},
     {32783, "Filled Circle", "", "", "tool-filled-circle", "Draw filled circles", {}, CommandKind::Tool},
+    {32785, "Grab", "", "", "tool-grab", "Grab a brush from a rectangle of the picture", {}, CommandKind::Tool},
     {32777, "Fill", "", "color-fill", "", "Fill an area of one colour", {}, CommandKind::Tool},
     {32788, "Spray", "", "", "tool-spray", "Spray the brush around the pointer", {}, CommandKind::Tool},
     {32778, "Magnify", "", "", "tool-magnify", "Zoom in (left) or out (right)", {}, CommandKind::Tool},

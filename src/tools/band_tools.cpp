@@ -5,6 +5,7 @@
 
 #include "document/anim_frame.h"
 #include "paint/shape_drawing.h"
+#include "tools/brush_grab.h"
 #include "tools/tool_context.h"
 
 namespace quillor {
@@ -166,6 +167,27 @@ void BoxShapeTool::End(IntPoint point) {
 }
 
 // --- Magnify -------------------------------------------------------------------------------------
+
+void GrabTool::Begin(IntPoint) { band_ = {}; }
+
+void GrabTool::Drag(IntPoint point) {
+    ToolContext& c = Context();
+    BandOutline(c, band_, false, true);
+    band_ = SquareBand(press_, point, false);
+    BandOutline(c, band_, false, false);
+    c.RedrawView();
+}
+
+void GrabTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    c.EndBand();
+    band_ = {};
+    if (!c.HasPicture() || c.document == nullptr || c.ui == nullptr) return;
+    const DibSize size = c.currentImage->image->GetSize();
+    const IntRect area = GrabRectangle(press_, point, size.width, size.height);
+    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames};
+    if (GrabBrush(c.brush, *c.document, area, nullptr, settings, true, *c.ui)) c.RequestTool(tool_id::kPaint);
+}
 
 void MagnifyTool::Begin(IntPoint) { band_ = {}; }
 

@@ -75,6 +75,23 @@ private:
     IntRect band_;
 };
 
+// Grabs the brush from a dragged rectangle of the picture (and of the frames after it
+// when animated brushes are on), then hands over to the paint tool.
+class GrabTool final : public PaintTool {
+public:
+    explicit GrabTool(ToolContext& context) : PaintTool(context, tool_id::kGrab) {}
+    bool UsesBand() const override { return true; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Grab; }
+
+protected:
+    void Begin(IntPoint point) override;
+    void Drag(IntPoint point) override;
+    void End(IntPoint point) override;
+
+private:
+    IntRect band_;
+};
+
 // Zooms in (left button) or out (right) at a click, or in to a dragged rectangle.
 class MagnifyTool final : public PaintTool {
 public:

@@ -57,6 +57,8 @@ struct ToolContext final : ToolDispatch {
     bool stencilOn = false;
 
     PaintBrush brush;
+    // "Anim Brush" / "Requested Size": the frames an animated grab takes (0: all).
+    int requestedBrushFrames = 0;
     // Where messages go (the colour clash warning); set by the program.
     Interaction* ui = nullptr;
     RandomSource* random = nullptr;

@@ -282,6 +282,7 @@ void CMainFrame::RestoreSettings() {
     if (!state.empty()) restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     environment_.RecentFiles().Load(settings_);
     tools_.settings.Load(settings_);
+    tools_.requestedBrushFrames = settings_.GetInt("Anim Brush", "Requested Size", 0);
     RebuildRecentFilesMenu();
 }
 
