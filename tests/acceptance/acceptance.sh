@@ -177,13 +177,14 @@ row=$(convert "$shot" -crop 80x1+0+$((column + 10)) +repage txt:- | grep -m1 '#A
 tool_x0=$((row + 16))
 tool_y0=$((column + 15))
 # Buttons in the bar's order: paint, pick, line, curve, square, filled square, circle,
-# filled circle, fill, spray, ...
+# filled circle, grab, fill, spray, ...
 tool_button() {  # index -> "x y" in window coordinates
     echo "$((tool_x0 + 33 * ($1 % 2))) $((tool_y0 + 32 * ($1 / 2)))"
 }
 paint_button=$(tool_button 0)
 pick_button=$(tool_button 1)
-spray_button=$(tool_button 9)
+grab_button=$(tool_button 8)
+spray_button=$(tool_button 10)
 
 begin "right-click the Spray button for its options"
 # shellcheck disable=SC2086
@@ -285,6 +286,63 @@ expect_rgb "$work/saved.png" 100 51 "255,255,255" "below the stroke"
 expect_rgb "$work/saved.png" 100 100 "255,255,255" "the saved background"
 expect_rgb "$work/saved.png" 150 120 "255,255,255" "where the brush preview was shown"
 expect_rgb "$work/saved.png" 70 80 "0,0,170" "the stroke in the colour chosen in the palette"
+
+# One click of the paint tool at picture point ($1, $2), the pointer then taken away.
+stamp_at() {
+    xdotool mousemove --sync $((main_x + pic_x + $1 - 1)) $((main_y + pic_y + $2))
+    xdotool mousemove --sync $((main_x + pic_x + $1)) $((main_y + pic_y + $2)) click 1
+    xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
+}
+# The B&rush menu's items counted up from its last one ("Load Brush...").
+brush_menu_from_end() {
+    xdotool key alt+r
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Up; done
+    xdotool key Return
+}
+
+begin "grab a rectangle brush, paint with it, turn it, save it and load it again"
+# The grab takes picture (40, 45) to (60, 55): white with the black stroke on its row 5.
+# shellcheck disable=SC2086
+click_at $grab_button 1
+xdotool mousemove --sync $((main_x + pic_x + 40)) $((main_y + pic_y + 45))
+xdotool mousedown 1
+for d in 5 10 15 20; do xdotool mousemove --sync $((main_x + pic_x + 40 + d)) $((main_y + pic_y + 45 + d / 2)); done
+xdotool mouseup 1
+# The paint tool takes over; the 21 x 11 brush's handle is (11, 6), so its row 5 lands on
+# the clicked row, columns 1 to 20 (black; the white is transparent) from x - 9 on.
+stamp_at 250 150
+shot=$(shot_when grabbed-stamp "$((pic_x + 255))" "$((pic_y + 150))" 0,0,0)
+expect_rgb "$shot" $((pic_x + 255)) $((pic_y + 150)) "0,0,0" "the grabbed brush's stroke, stamped"
+expect_rgb "$shot" $((pic_x + 255)) $((pic_y + 151)) "255,255,255" "the grabbed brush's white, transparent"
+# A quarter turn: 11 x 21, the line now column 5, rows 1 to 20; the handle stays (11, 6).
+xdotool key numbersign
+stamp_at 280 100
+shot=$(shot_when turned-stamp "$((pic_x + 285))" "$((pic_y + 95))" 0,0,0)
+expect_rgb "$shot" $((pic_x + 285)) $((pic_y + 95)) "0,0,0" "the turned brush's line"
+expect_rgb "$shot" $((pic_x + 286)) $((pic_y + 95)) "255,255,255" "beside the turned brush's line"
+brush_menu_from_end 2
+answer "Save Brush As" key ctrl+a
+xdotool type --delay 5 "$work/turned"
+xdotool key Return
+answer "Successfully Saved" key Return
+wait_gone "Successfully Saved"
+[ "$(stat -c %s "$work/turned.bsh" 2>/dev/null)" = 1280 ] ||
+    fail "turned.bsh is not the 1049 + 11 x 21 bytes of a palette brush file"
+# Back to the brush before the turn, then the file again: turned, handle at (5, 10).
+xdotool key r
+brush_menu_from_end 1
+answer "Load Brush" key ctrl+a
+xdotool type --delay 5 "$work/turned.bsh"
+xdotool key Return
+answer "Successfully Loaded" key Return
+wait_gone "Successfully Loaded"
+stamp_at 200 170
+shot=$(shot_when loaded-stamp "$((pic_x + 199))" "$((pic_y + 170))" 0,0,0)
+expect_rgb "$shot" $((pic_x + 199)) $((pic_y + 170)) "0,0,0" "the loaded brush's line"
+expect_rgb "$shot" $((pic_x + 200)) $((pic_y + 170)) "255,255,255" "beside the loaded brush's line"
+# The single pixel again, in the foreground colour, for the steps that follow.
+xdotool key ctrl+1
 
 begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
