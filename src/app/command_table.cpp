@@ -124,6 +124,8 @@ constexpr CommandInfo kCommands[] = {
     {32782, "Circle", "", "", "tool-circle", "Draw circles", {}, CommandKind::Tool},
     {32783, "Filled Circle", "", "", "tool-filled-circle", "Draw filled circles", {}, CommandKind::Tool},
     {32785, "Grab", "", "", "tool-grab", "Grab a brush from a rectangle of the picture", {}, CommandKind::Tool},
+    {32787, "Grab free-hand", "", "", "tool-grab-freehand", "Grab a brush from inside an outline drawn free-hand", {},
+     CommandKind::Tool},
     {32777, "Fill", "", "color-fill", "", "Fill an area of one colour", {}, CommandKind::Tool},
     {32788, "Spray", "", "", "tool-spray", "Spray the brush around the pointer", {}, CommandKind::Tool},
     {32778, "Magnify", "", "", "tool-magnify", "Zoom in (left) or out (right)", {}, CommandKind::Tool},

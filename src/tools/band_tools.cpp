@@ -189,6 +189,40 @@ void GrabTool::End(IntPoint point) {
     if (GrabBrush(c.brush, *c.document, area, nullptr, settings, true, *c.ui)) c.RequestTool(tool_id::kPaint);
 }
 
+void FreehandGrabTool::Begin(IntPoint point) {
+    ToolContext& c = Context();
+    outline_.reset();
+    if (!c.HasPicture()) return;
+    const DibSize size = c.currentImage->image->GetSize();
+    outline_.emplace(size.width, size.height, point);
+}
+
+void FreehandGrabTool::Drag(IntPoint point) {
+    ToolContext& c = Context();
+    if (!outline_) return;
+    if (c.HasBand()) {
+        PaintTarget target = c.Target();
+        c.brush.PasteSegment(target, outline_->Last(), point, kBandColour, false);
+    }
+    outline_->LineTo(point);
+    c.RedrawView();
+}
+
+void FreehandGrabTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    c.EndBand();
+    std::optional<FreehandOutline> outline = std::move(outline_);
+    outline_.reset();
+    if (!outline || !c.HasPicture() || c.document == nullptr || c.ui == nullptr) return;
+    const DibSize size = c.currentImage->image->GetSize();
+    // Let go off the picture: no grab.
+    if (point.x < 0 || point.y < 0 || point.x >= size.width || point.y >= size.height) return;
+    const IntRect area = outline->Close();
+    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames};
+    if (GrabBrush(c.brush, *c.document, area, &outline->Mask(), settings, false, *c.ui))
+        c.RequestTool(tool_id::kPaint);
+}
+
 void MagnifyTool::Begin(IntPoint) { band_ = {}; }
 
 void MagnifyTool::Drag(IntPoint point) {

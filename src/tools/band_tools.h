@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "brush/paint_brush.h"
+#include "tools/brush_grab.h"
 #include "tools/paint_tool.h"
 
 namespace quillor {
@@ -90,6 +93,23 @@ protected:
 
 private:
     IntRect band_;
+};
+
+// Grabs the brush from inside an outline drawn free-hand, closed back to its start when
+// the button is let go; what lies outside the outline becomes transparent.
+class FreehandGrabTool final : public PaintTool {
+public:
+    explicit FreehandGrabTool(ToolContext& context) : PaintTool(context, tool_id::kGrabFreehand) {}
+    bool UsesBand() const override { return true; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Grab; }
+
+protected:
+    void Begin(IntPoint point) override;
+    void Drag(IntPoint point) override;
+    void End(IntPoint point) override;
+
+private:
+    std::optional<FreehandOutline> outline_;
 };
 
 // Zooms in (left button) or out (right) at a click, or in to a dragged rectangle.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/anim_doc.h"
+#include "paint/segment_stepping.h"
 
 namespace quillor {
 
@@ -59,6 +60,60 @@ bool GrabMask::Outside(int x, int y) const {
     const int column = x + 1, row = y + 1;
     if (column < 0 || row < 0 || column >= stride || row >= rows) return true;
     return cells[std::size_t(row) * std::size_t(stride) + std::size_t(column)] == kOutside;
+}
+
+FreehandOutline::FreehandOutline(int imageWidth, int imageHeight, IntPoint start)
+    : start_(start), last_(start), minX_(start.x), maxX_(start.x), minY_(start.y), maxY_(start.y) {
+    // A palette row's length (the width rounded up to four) plus a cell each side.
+    mask_.stride = ((std::max(imageWidth, 0) + 3) & ~3) + 2;
+    mask_.rows = std::max(imageHeight, 0) + 2;
+    mask_.cells.assign(std::size_t(mask_.stride) * std::size_t(mask_.rows), GrabMask::kUnknown);
+}
+
+void FreehandOutline::Mark(IntPoint point) {
+    const int column = point.x + 1, row = point.y + 1;
+    if (column < 0 || row < 0 || column >= mask_.stride || row >= mask_.rows) return;
+    mask_.cells[std::size_t(row) * std::size_t(mask_.stride) + std::size_t(column)] = GrabMask::kOutline;
+}
+
+void FreehandOutline::LineTo(IntPoint point) {
+    StepSegment(last_, point, [this](IntPoint p) { Mark(p); });
+    Mark(point);
+    last_ = point;
+    if (point.x >= maxX_) maxX_ = point.x + 1;
+    if (point.y >= maxY_) maxY_ = point.y + 1;
+    if (point.x <= minX_) minX_ = point.x - 1;
+    if (point.y <= minY_) minY_ = point.y - 1;
+}
+
+void FreehandOutline::FillOutside() {
+    // Only cells of the mask can be marked; the box may reach beyond it.
+    const int left = std::max(minX_, -1), right = std::min(maxX_, mask_.stride - 2);
+    const int top = std::max(minY_, -1), bottom = std::min(maxY_, mask_.rows - 2);
+    auto cell = [this](int x, int y) -> std::uint8_t& {
+        return mask_.cells[std::size_t(y + 1) * std::size_t(mask_.stride) + std::size_t(x + 1)];
+    };
+    if (left > right || top > bottom || cell(left, top) != GrabMask::kUnknown) return;
+    std::vector<IntPoint> stack{{left, top}};
+    cell(left, top) = GrabMask::kOutside;
+    while (!stack.empty()) {
+        const IntPoint p = stack.back();
+        stack.pop_back();
+        const IntPoint next[4] = {{p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}};
+        for (const IntPoint q : next) {
+            if (q.x < left || q.x > right || q.y < top || q.y > bottom) continue;
+            std::uint8_t& c = cell(q.x, q.y);
+            if (c != GrabMask::kUnknown) continue;
+            c = GrabMask::kOutside;
+            stack.push_back(q);
+        }
+    }
+}
+
+IntRect FreehandOutline::Close() {
+    LineTo(start_);
+    FillOutside();
+    return IntRect{minX_ + 1, minY_ + 1, maxX_, maxY_};
 }
 
 IntRect GrabRectangle(IntPoint press, IntPoint release, int imageWidth, int imageHeight) {

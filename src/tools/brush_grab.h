@@ -23,6 +23,28 @@ struct GrabMask {
     bool Outside(int x, int y) const;
 };
 
+// The outline of a free-hand grab as it is drawn: its points marked in the mask, and a
+// box that runs one pixel beyond every drawn point that reached its edge.
+class FreehandOutline {
+public:
+    FreehandOutline(int imageWidth, int imageHeight, IntPoint start);
+    // A drag step: the segment from the last point to `point`.
+    void LineTo(IntPoint point);
+    // Closes the outline back to its start and marks every cell of the box outside it;
+    // the area the brush takes: the box less one pixel on every side.
+    IntRect Close();
+    const GrabMask& Mask() const { return mask_; }
+    IntPoint Last() const { return last_; }
+
+private:
+    void Mark(IntPoint point);
+    void FillOutside();
+    GrabMask mask_;
+    IntPoint start_;
+    IntPoint last_;
+    int minX_, maxX_, minY_, maxY_;
+};
+
 struct GrabSettings {
     bool animated = false;
     int requestedFrames = 0;  // "Anim Brush" / "Requested Size"; 0 when not stored

@@ -36,6 +36,7 @@ constexpr Registration kTools[] = {
     {tool_id::kFilledCircle, MakeBoxShape},
     {tool_id::kMagnify, Make<MagnifyTool>},
     {tool_id::kGrab, Make<GrabTool>},
+    {tool_id::kGrabFreehand, Make<FreehandGrabTool>},
     {tool_id::kFill, Make<FillTool>},
     {tool_id::kPick, Make<PickTool>},
     {tool_id::kHandle, Make<HandleTool>},

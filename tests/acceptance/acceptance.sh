@@ -177,14 +177,14 @@ row=$(convert "$shot" -crop 80x1+0+$((column + 10)) +repage txt:- | grep -m1 '#A
 tool_x0=$((row + 16))
 tool_y0=$((column + 15))
 # Buttons in the bar's order: paint, pick, line, curve, square, filled square, circle,
-# filled circle, grab, fill, spray, ...
+# filled circle, grab, free-hand grab, fill, spray, ...
 tool_button() {  # index -> "x y" in window coordinates
     echo "$((tool_x0 + 33 * ($1 % 2))) $((tool_y0 + 32 * ($1 / 2)))"
 }
 paint_button=$(tool_button 0)
 pick_button=$(tool_button 1)
 grab_button=$(tool_button 8)
-spray_button=$(tool_button 10)
+spray_button=$(tool_button 11)
 
 begin "right-click the Spray button for its options"
 # shellcheck disable=SC2086

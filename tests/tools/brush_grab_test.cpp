@@ -129,6 +129,43 @@ TEST_F(BrushGrab, AnEmptyAreaLeavesTheBrushAsItWas) {
     EXPECT_EQ(brush.Current(false).width, 2);
 }
 
+TEST(FreehandOutline, AnOpenOutlineIsClosedToItsStartAndOnlyWhatLiesOutsideIsMarked) {
+    // A right triangle drawn as two sides; the third, back up to the start, is left open.
+    FreehandOutline outline(20, 20, {2, 2});
+    outline.LineTo({8, 2});
+    outline.LineTo({2, 8});
+    const IntRect area = outline.Close();
+    // The box runs one beyond the points that pushed it: x and y from 1 to 9.
+    EXPECT_EQ(area.left, 2);
+    EXPECT_EQ(area.top, 2);
+    EXPECT_EQ(area.Width(), 7);
+    EXPECT_EQ(area.Height(), 7);
+    const GrabMask& mask = outline.Mask();
+    EXPECT_EQ(mask.stride, 22);  // 20 rounded up to 4, plus the margin
+    EXPECT_TRUE(mask.Outside(7, 7));   // beyond the slanted side
+    EXPECT_TRUE(mask.Outside(8, 8));
+    EXPECT_FALSE(mask.Outside(3, 4));  // inside: the closing side kept the fill out
+    EXPECT_FALSE(mask.Outside(2, 6));  // on the closing side
+    EXPECT_FALSE(mask.Outside(5, 5));  // on the slanted side
+    EXPECT_TRUE(mask.Outside(-5, 3));  // beyond the mask altogether
+}
+
+TEST_F(BrushGrab, AFreehandGrabKeepsTheInsideAndMakesTheOutsideTransparent) {
+    Make({8});
+    doc.SetBackground(250);
+    FreehandOutline outline(10, 8, {1, 1});
+    outline.LineTo({6, 1});
+    outline.LineTo({1, 6});
+    const IntRect area = outline.Close();
+    ASSERT_TRUE(GrabBrush(brush, doc, area, &outline.Mask(), {}, false, env.ui));
+    const BrushRecord& b = brush.Current(false);
+    ASSERT_EQ(b.width, 6);
+    ASSERT_EQ(b.height, 6);
+    EXPECT_EQ(b.frames[0][0], FramePixel(0, 1, 1));                   // the corner, on the outline
+    EXPECT_EQ(b.frames[0][std::size_t(5 * 6 + 5)], 250);               // (6, 6): outside
+    EXPECT_EQ(b.frames[0][std::size_t(1 * 6 + 1)], FramePixel(0, 2, 2));  // inside
+}
+
 TEST_F(BrushGrab, CellsOutsideTheMaskTakeTheBackground) {
     Make({8});
     doc.SetBackground(200);

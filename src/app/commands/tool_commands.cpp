@@ -102,6 +102,7 @@ constexpr Command kCommands[] = {
     {tool_id::kSpray, Always, Selected<tool_id::kSpray>, Select<tool_id::kSpray>},
     {tool_id::kMagnify, Always, Selected<tool_id::kMagnify>, Select<tool_id::kMagnify>},
     {tool_id::kGrab, Always, Selected<tool_id::kGrab>, Select<tool_id::kGrab>},
+    {tool_id::kGrabFreehand, Always, Selected<tool_id::kGrabFreehand>, Select<tool_id::kGrabFreehand>},
     {tool_id::kHandle, Always, Selected<tool_id::kHandle>, Select<tool_id::kHandle>},
     {tool_id::kSymmetry, Always, [](const CommandContext& c) { return c.tools.symmetryOn; },
      [](CommandContext& c) { c.tools.symmetryOn = !c.tools.symmetryOn; }},
