@@ -10,5 +10,6 @@ int RunPalette(int argc, char** argv, bool help);
 int RunCompose(int argc, char** argv, bool help);
 int RunFrames(int argc, char** argv, bool help);
 int RunCompile(int argc, char** argv, bool help);
+int RunBrush(int argc, char** argv, bool help);
 
 }  // namespace quillor

@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "       quillor compose FRAME... -o OUT.qua\n"
     "       quillor frames IN.qua|IN.qul -o DIR [options]\n"
     "       quillor compile IN.qul OUT [options]\n"
+    "       quillor brush grab|image|transform ...\n"
     "       quillor VERB --help\n"
     "\n"
     "Without a verb, Quillor opens its window (and FILE in it). With a verb it works in\n"
@@ -35,6 +36,8 @@ constexpr const char* kUsage =
     "  frames    write every frame of an animation or layered image as numbered image\n"
     "            files, as the sequence save does\n"
     "  compile   lay a layered image's layers over one another and write the picture\n"
+    "  brush     cut a brush file (.bsh) out of a picture or animation, make a picture\n"
+    "            of a brush, or turn, mirror and resize a brush\n"
     "\n"
     "Formats by extension: .bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n"
     "(.gif is recognised but cannot be read).\n";
@@ -47,7 +50,8 @@ struct NamedVerb {
 };
 
 constexpr NamedVerb kVerbs[] = {{"info", RunInfo},       {"convert", RunConvert}, {"palette", RunPalette},
-                                {"compose", RunCompose}, {"frames", RunFrames},   {"compile", RunCompile}};
+                                {"compose", RunCompose}, {"frames", RunFrames},   {"compile", RunCompile},
+                                {"brush", RunBrush}};
 
 Verb FindVerb(std::string_view name) {
     for (const NamedVerb& verb : kVerbs)

@@ -49,13 +49,8 @@ int RunCompile(int argc, char** argv, bool help) {
             std::fprintf(stderr, "quillor: '%s' is not a layered image (.qul)\n", in.c_str());
         return 2;
     }
+    if (!WritableImageName(out)) return 2;
     const ImageFileType outType = GetImageFileType(out);
-    if (outType == ImageFileType::Unknown || outType == ImageFileType::Gif) {
-        std::fprintf(stderr, "quillor: cannot write '%s': name it with one of the extensions "
-                             ".bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n",
-                     out.c_str());
-        return 2;
-    }
     CliDocumentEnvironment environment;
     if (!ApplyReadOptions(options, environment.terminal) ||
         !ApplyWriteOptions(options, environment.terminal,

@@ -112,15 +112,6 @@ int ConvertOne(const std::string& in, const std::string& out, const CliOptions& 
     return 0;
 }
 
-bool Writable(const std::string& out) {
-    const ImageFileType type = GetImageFileType(out);
-    if (type != ImageFileType::Unknown && type != ImageFileType::Gif) return true;
-    std::fprintf(stderr, "quillor: cannot write '%s': name it with one of the extensions "
-                         ".bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n",
-                 out.c_str());
-    return false;
-}
-
 // Each input's name in the folder, with the asked-for type's extension or its own.
 std::string BatchOutput(const std::string& in, const std::string& folder, const std::string& type) {
     const std::filesystem::path name = std::filesystem::path(in).filename();
@@ -142,7 +133,7 @@ int ConvertBatch(const CliOptions& options, const std::vector<ImageStep>& steps,
     std::vector<std::pair<std::string, std::string>> jobs;
     for (const std::string& in : options.files) {
         const std::string out = BatchOutput(in, folder, type);
-        if (!Writable(out)) return 2;
+        if (!WritableImageName(out)) return 2;
         if (std::filesystem::equivalent(in, out, error)) {
             std::fprintf(stderr, "quillor: '%s' would be written over itself; choose another folder or --type\n",
                          in.c_str());
@@ -192,7 +183,7 @@ int RunConvert(int argc, char** argv, bool help) {
     StepBackground background;
     if (!ParseImageSteps(options, steps, background)) return 2;
     if (batch) return ConvertBatch(options, steps, background);
-    if (!Writable(options.files[1])) return 2;
+    if (!WritableImageName(options.files[1])) return 2;
     return ConvertOne(options.files[0], options.files[1], options, steps, background);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/cli_options.h"
+#include "cli/geometry_option.h"
 #include "core/background_colour.h"
 #include "core/colour.h"
 #include "core/colour_depth.h"
@@ -26,49 +27,26 @@ namespace {
 
 using Kind = ImageStep::Kind;
 
-bool Whole(std::string_view text, int& out) {
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (begin != end && *begin == '+') ++begin;
-    const auto [stop, error] = std::from_chars(begin, end, out);
-    return error == std::errc() && stop == end && begin != end;
-}
-
 bool Refuse(const std::string& option, const std::string& value, const char* expected) {
     std::fprintf(stderr, "quillor: %s takes %s, not '%s'\n", option.c_str(), expected, value.c_str());
     return false;
 }
 
 bool InRange(const std::string& option, const std::string& value, int low, int high, int& out) {
-    if (Whole(value, out) && out >= low && out <= high) return true;
+    if (ParseWhole(value, out) && out >= low && out <= high) return true;
     std::fprintf(stderr, "quillor: %s takes a whole number from %d to %d, not '%s'\n", option.c_str(), low, high,
                  value.c_str());
     return false;
 }
 
-// "WxH", and for a crop "WxH+X+Y" or "WxH-X-Y" (offsets may be negative).
 bool Geometry(const std::string& text, bool offsets, ImageStep& step) {
-    const std::size_t times = text.find('x');
-    if (times == std::string::npos) return false;
-    std::size_t sizeEnd = text.find_first_of("+-", times + 1);
-    if (!offsets && sizeEnd != std::string::npos) return false;
-    if (offsets && sizeEnd == std::string::npos) return false;
-    if (!Whole(std::string_view(text).substr(0, times), step.width) ||
-        !Whole(std::string_view(text).substr(times + 1, sizeEnd - times - 1), step.height))
-        return false;
-    if (step.width < 1 || step.height < 1 || step.width > 65535 || step.height > 65535) return false;
-    if (!offsets) return true;
-    const std::size_t second = text.find_first_of("+-", sizeEnd + 1);
-    if (second == std::string::npos) return false;
-    const auto signedPart = [&](std::size_t from, std::size_t to, int& out) {
-        std::string_view part = std::string_view(text).substr(from, to - from);
-        const bool negative = part.front() == '-';
-        part.remove_prefix(1);
-        if (!Whole(part, out)) return false;
-        if (negative) out = -out;
-        return true;
-    };
-    return signedPart(sizeEnd, second, step.x) && signedPart(second, text.size(), step.y);
+    GeometryValue value;
+    if (!ParseGeometry(text, offsets, value)) return false;
+    step.width = value.width;
+    step.height = value.height;
+    step.x = value.x;
+    step.y = value.y;
+    return true;
 }
 
 bool Background(const std::string& text, StepBackground& background) {
@@ -80,7 +58,7 @@ bool Background(const std::string& text, StepBackground& background) {
         return true;
     }
     int index = 0;
-    if (!Whole(text, index) || index < 0 || index > 255) return false;
+    if (!ParseWhole(text, index) || index < 0 || index > 255) return false;
     background.index = index;
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include "formats/codec/codec_error.h"
 #include "formats/edit_text.h"
+#include "formats/image_file_type.h"
 #include "formats/image_settings_keys.h"
 #include "formats/password_save_settings_model.h"
 
@@ -64,6 +65,15 @@ bool ApplyWriteOptions(const CliOptions& options, const CliInteraction& terminal
     settings.SetInMemory(kPaxSave, kPassword, password);
     settings.SetInMemory(kTlaSave, kPassword, password);
     return true;
+}
+
+bool WritableImageName(const std::string& out) {
+    const ImageFileType type = GetImageFileType(out);
+    if (type != ImageFileType::Unknown && type != ImageFileType::Gif) return true;
+    std::fprintf(stderr, "quillor: cannot write '%s': name it with one of the extensions "
+                         ".bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n",
+                 out.c_str());
+    return false;
 }
 
 }  // namespace quillor

@@ -23,6 +23,10 @@ bool ApplyWriteOptions(const CliOptions& options, const CliInteraction& terminal
 // The codec's own words on the last failure, when it left any.
 void ReportCodecDetail();
 
+// True when OUT's extension names a format pictures can be written in; otherwise says
+// which extensions would do.
+bool WritableImageName(const std::string& out);
+
 inline constexpr const char* kWriteOptionsHelp =
     "  --quality N               JPEG quality, 1 to 100 (default 100)\n"
     "  --progressive             write progressive JPEGs\n"
