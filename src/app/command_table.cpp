@@ -96,6 +96,7 @@ constexpr CommandInfo kCommands[] = {
     {kBrushFlipVertical, "Flip Vertically", "V", "", "", "Mirror the brush top to bottom"},
     {kBrushDouble, "Double Size", ">", "", "", "Make the grabbed brush twice as large"},
     {kBrushHalve, "Halve Size", "<", "", "", "Make the grabbed brush half as large"},
+    {kBrushResize, "Resize...", "", "", "", "Give the grabbed brush a new size or scale it by a ratio"},
     {kBrushEnlarge, "Enlarge Brush Size", "", "", "", "Make the grabbed brush two pixels larger each way"},
     {kBrushShrink, "Shrink Brush Size", "", "", "", "Make the grabbed brush two pixels smaller each way"},
     {kSaveBrushAs, "Save Brush As...", "", "", "", "Save the brush, with all its frames, as a brush file"},

@@ -10,6 +10,7 @@
 #include "app/command_table.h"
 #include "app/commands/exit_round.h"
 #include "app/commands/shell.h"
+#include "brush/resize_brush_model.h"
 #include "document/anim_doc.h"
 #include "document/undo_store.h"
 #include "support/fake_document_environment.h"
@@ -193,7 +194,7 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
     palette.height = 2;
     palette.frames = {{1, 2, 3, 4, 5, 6}};
     tools.brush.kind = BrushKind::Shape;
-    for (int id : {cmd::kBrushDouble, cmd::kBrushHalve, cmd::kBrushEnlarge, cmd::kBrushShrink}) {
+    for (int id : {cmd::kBrushDouble, cmd::kBrushHalve, cmd::kBrushEnlarge, cmd::kBrushShrink, cmd::kBrushResize}) {
         env.ui.ClearMessages();
         ASSERT_TRUE(Run(id));
         EXPECT_TRUE(env.ui.OnlyMessageIs("The current brush is not a grabbed brush.\nPlease grab a brush first.",
@@ -215,6 +216,27 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
     EXPECT_EQ(palette.height, 6);
     ASSERT_TRUE(Run(cmd::kRestorePreviousBrush));
     EXPECT_EQ(palette.width, 2);
+
+    // "Resize...": the dialog's size, stored for next time; Cancel changes nothing.
+    env.ui.ExpectDialogOf<ResizeBrushModel>("Resize Brush", [](ResizeBrushModel& m) {
+        m.SetUseRatio(false);
+        m.SetAspect(false);
+        m.TypeWidth(5);
+        m.TypeHeight(7);
+        return true;
+    });
+    ASSERT_TRUE(Run(cmd::kBrushResize));
+    EXPECT_EQ(palette.width, 5);
+    EXPECT_EQ(palette.height, 7);
+    EXPECT_EQ(env.settings.GetInt("Resize Brush", "Size X", 0), 5);
+    env.ui.ExpectDialogOf<ResizeBrushModel>("Resize Brush", [](ResizeBrushModel& m) {
+        m.SetUseRatio(true);
+        m.SetRatio("3");
+        return false;
+    });
+    ASSERT_TRUE(Run(cmd::kBrushResize));
+    EXPECT_EQ(palette.width, 5);
+    EXPECT_EQ(env.settings.GetInt("Resize Brush", "Ratio Select", 0), 1);  // kept even on Cancel
 }
 
 TEST(ExitRound, EachChangedDocumentIsAskedOnceAndACancelKeepsEveryEdit) {

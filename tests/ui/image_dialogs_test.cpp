@@ -10,6 +10,7 @@
 
 #include "ui/support/widget_text.h"
 
+#include "brush/ui/resize_brush_dialog.h"
 #include "document/ui/colour_balance_dialog.h"
 #include "document/ui/colour_depth_dialog.h"
 #include "document/ui/filter_amount_dialog.h"
@@ -162,6 +163,28 @@ TEST(ImageDialogsTest, FilterAmountTakesTheTypedNumberAndShowsTheModelsCorrectio
     Retype(dialog.amount, "9");  // beyond 1..5: the box shows what the model kept
     EXPECT_EQ(dialog.amount->text().toStdString(), model.Text());
     EXPECT_LE(model.Value(), 5);
+}
+
+TEST(ImageDialogsTest, ResizeBrushSwitchesBetweenSizeAndRatioAndRefusesWhatCannotBeASize) {
+    ResizeBrushModel model(30, 20);
+    ResizeBrushDialog dialog(model);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Resize Brush");
+    EXPECT_TRUE(ShowsText(dialog, "30 x 20"));
+    dialog.useRatio->setChecked(true);
+    EXPECT_TRUE(dialog.ratio->isEnabled());
+    EXPECT_FALSE(dialog.width->isEnabled());
+    EXPECT_FALSE(dialog.aspect->isEnabled());
+    Retype(dialog.ratio, "1.5");
+    EXPECT_EQ(model.Ratio(), "1.5");
+
+    dialog.useRatio->setChecked(false);
+    EXPECT_FALSE(model.UseRatio());
+    EXPECT_FALSE(dialog.ratio->isEnabled());
+    dialog.aspect->setChecked(true);
+    Retype(dialog.width, "45");
+    EXPECT_EQ(model.Height(), 30);
+    EXPECT_EQ(dialog.height->value(), 30);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
 #include "brush/brush_transforms.h"
+#include "brush/resize_brush_model.h"
 #include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
@@ -47,14 +48,30 @@ void FlipGuideOnly(CommandContext& c) {
 std::uint32_t DocumentFrames(const CommandContext& c) { return c.document ? c.document->frameCount : 0; }
 
 // The size commands work on a grabbed brush only, and say so otherwise.
+bool Grabbed(CommandContext& c) {
+    if (c.tools.brush.kind == BrushKind::Grabbed) return true;
+    c.ui.ShowMessage("The current brush is not a grabbed brush.\nPlease grab a brush first.", "No Brush To Deform",
+                     MessageIcon::Information);
+    return false;
+}
+
 template <bool (*resize)(PaintBrush&, bool, bool, std::uint32_t)>
 void ResizeGrabbed(CommandContext& c) {
-    if (c.tools.brush.kind != BrushKind::Grabbed) {
-        c.ui.ShowMessage("The current brush is not a grabbed brush.\nPlease grab a brush first.",
-                         "No Brush To Deform", MessageIcon::Information);
-        return;
-    }
-    resize(c.tools.brush, TrueColour(c), c.tools.settings.brushBilinearStretch != 0, DocumentFrames(c));
+    if (Grabbed(c)) resize(c.tools.brush, TrueColour(c), c.tools.settings.brushBilinearStretch != 0, DocumentFrames(c));
+}
+
+bool ResizeWithDialog(PaintBrush& brush, bool trueColour, bool bilinear, std::uint32_t documentFrames,
+                      CommandContext& c) {
+    const BrushRecord& record = brush.Current(trueColour);
+    if (!record.Exists()) return false;
+    ResizeBrushModel model(record.width, record.height);
+    SettingsStore& settings = c.environment.Settings();
+    model.Load(settings);
+    const bool ok = RunCheckedDialog(c.ui, model);
+    model.Store(settings);
+    const auto size = model.NewSize();
+    if (!ok || !size) return false;
+    return ResizeBrush(brush, trueColour, size->first, size->second, bilinear, documentFrames);
 }
 
 template <bool horizontal>
@@ -86,6 +103,12 @@ constexpr Command kCommands[] = {
     {cmd::kBrushFlipVertical, HasDocument, nullptr, FlipTheBrush<false>},
     {cmd::kBrushDouble, HasDocument, nullptr, ResizeGrabbed<DoubleBrush>},
     {cmd::kBrushHalve, HasDocument, nullptr, ResizeGrabbed<HalveBrush>},
+    {cmd::kBrushResize, HasDocument, nullptr,
+     [](CommandContext& c) {
+         if (Grabbed(c))
+             ResizeWithDialog(c.tools.brush, TrueColour(c), c.tools.settings.brushBilinearStretch != 0,
+                              DocumentFrames(c), c);
+     }},
     {cmd::kBrushEnlarge, HasDocument, nullptr, ResizeGrabbed<EnlargeBrush>},
     {cmd::kBrushShrink, HasDocument, nullptr, ResizeGrabbed<ShrinkBrush>},
     {cmd::kSaveBrushAs, HasDocument, nullptr,

@@ -180,7 +180,7 @@ void CMainFrame::CreateMenus() {
                        Action(cmd::kRestorePreviousBrush), Action(cmd::kSingleColour)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kBrushQuarterTurn), Action(cmd::kBrushFlipHorizontal),
-                       Action(cmd::kBrushFlipVertical), Action(cmd::kBrushDouble), Action(cmd::kBrushHalve),
+                       Action(cmd::kBrushFlipVertical), Action(cmd::kBrushResize), Action(cmd::kBrushDouble), Action(cmd::kBrushHalve),
                        Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),

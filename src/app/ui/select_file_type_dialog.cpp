@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

@@ -1,11 +1,13 @@
 #include "brush/ui/brush_dialogs.h"
 
 #include "brush/ui/brush_shape_dialog.h"
+#include "brush/ui/resize_brush_dialog.h"
 
 namespace quillor {
 
 void RegisterBrushDialogs(QtInteraction& ui) {
     ui.RegisterDialog<BrushShapeModel, BrushShapeDialog>();
+    ui.RegisterDialog<ResizeBrushModel, ResizeBrushDialog>();
 }
 
 }  // namespace quillor

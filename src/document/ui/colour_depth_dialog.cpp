@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

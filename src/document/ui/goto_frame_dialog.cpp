@@ -3,8 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "document/ui/checked_accept.h"
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/checked_accept.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/text_format.h"
-#include "document/ui/checked_accept.h"
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/checked_accept.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

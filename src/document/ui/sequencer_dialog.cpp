@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "document/ui/checked_accept.h"
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/checked_accept.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

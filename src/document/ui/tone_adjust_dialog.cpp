@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

@@ -1,6 +1,6 @@
 #include "tools/ui/shape_style_dialog.h"
 
-#include "formats/ui/dialog_layout.h"
+#include "platform/ui/dialog_layout.h"
 #include "platform/ui/qt_interaction.h"
 
 namespace quillor {

@@ -1,4 +1,4 @@
-#include "document/ui/checked_accept.h"
+#include "platform/ui/checked_accept.h"
 
 #include <QMessageBox>
 
