@@ -87,6 +87,7 @@ constexpr CommandInfo kCommands[] = {
     {kNextBrushImage, "Next Animated Brush Image", "8", "", "", "Next frame of the animated brush"},
     {kPreviousBrushImage, "Previous Animated Brush Image", "7", "", "", "Previous frame of the animated brush"},
     {kFirstBrushImage, "First Animated Brush Image", "9", "", "", "First frame of the animated brush"},
+    {kAnimatedBrushSettings, "Animated Brush Settings...", "", "", "", "How many frames a grab takes and when the brush moves on"},
     {kAnimatedBrushes, "Use Animated Brushes", "", "", "", "Grab animated brushes", {}, CommandKind::Toggle},
     {kAntiAlias, "Anti Alias True Colour Brush Pasting", "", "", "", "Soften the brush's edges on true-colour pictures", {}, CommandKind::Toggle},
     {kRotationGuideOnly, "Brush Rotation - Guide Only ", "", "", "", "Show only a guide while rotating the brush", {}, CommandKind::Toggle},

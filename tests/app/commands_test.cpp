@@ -11,6 +11,7 @@
 #include "app/commands/exit_round.h"
 #include "app/commands/shell.h"
 #include "brush/resize_brush_model.h"
+#include "tools/animated_brush_model.h"
 #include "document/anim_doc.h"
 #include "document/undo_store.h"
 #include "support/fake_document_environment.h"
@@ -237,6 +238,33 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
     ASSERT_TRUE(Run(cmd::kBrushResize));
     EXPECT_EQ(palette.width, 5);
     EXPECT_EQ(env.settings.GetInt("Resize Brush", "Ratio Select", 0), 1);  // kept even on Cancel
+}
+
+TEST_F(CommandsTest, AnimatedBrushSettingsAreStoredAndTakenAtOnce) {
+    OpenPicture();
+    doc.frameCount = 6;
+    env.ui.ExpectDialogOf<AnimatedBrushModel>("Animated Brush Settings", [](AnimatedBrushModel& m) {
+        EXPECT_EQ(m.Frames(), 1);  // nothing stored yet
+        m.SetFrames(40);           // beyond the document's frames: kept to 6
+        m.SetControl(2);
+        return true;
+    });
+    ASSERT_TRUE(Run(cmd::kAnimatedBrushSettings));
+    EXPECT_EQ(tools.brush.animationControl, 2u);
+    EXPECT_EQ(tools.requestedBrushFrames, 6);
+    EXPECT_EQ(env.settings.GetInt("Anim Brush", "Requested Size", 0), 6);
+    EXPECT_EQ(env.settings.GetInt("Anim Brush", "Size", 0), 6);
+    EXPECT_EQ(env.settings.GetInt("Anim Brush", "Control Type", 0), 2);
+    env.ui.ExpectDialogOf<AnimatedBrushModel>("Animated Brush Settings", [](AnimatedBrushModel& m) {
+        EXPECT_EQ(m.Frames(), 6);
+        m.SetFrames(0);  // 0 or less becomes 1
+        EXPECT_EQ(m.Frames(), 1);
+        m.SetControl(0);
+        return false;  // Cancel: nothing changes
+    });
+    ASSERT_TRUE(Run(cmd::kAnimatedBrushSettings));
+    EXPECT_EQ(tools.brush.animationControl, 2u);
+    EXPECT_EQ(env.settings.GetInt("Anim Brush", "Control Type", 0), 2);
 }
 
 TEST(ExitRound, EachChangedDocumentIsAskedOnceAndACancelKeepsEveryEdit) {

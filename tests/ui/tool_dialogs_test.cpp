@@ -8,6 +8,7 @@
 
 #include "ui/support/widget_text.h"
 
+#include "tools/ui/animated_brush_dialog.h"
 #include "tools/ui/magnify_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
 #include "tools/ui/spray_options_dialog.h"
@@ -143,6 +144,25 @@ TEST(ToolDialogsTest, TheInteractionShowsEveryToolDialog) {
         dialog->reject();
     });
     EXPECT_FALSE(ui.RunDialog(shapes));
+}
+
+TEST(ToolDialogsTest, AnimatedBrushSettingsSpinsWithinTheDocumentsFramesAndTakesTheControl) {
+    AnimatedBrushModel model(4);
+    model.SetFrames(3);
+    model.SetControl(1);
+    AnimatedBrushDialog dialog(model);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Animated Brush Settings");
+    EXPECT_TRUE(ShowsText(dialog, "Animated brush frame depth:"));
+    EXPECT_EQ(dialog.frames->value(), 3);
+    EXPECT_EQ(dialog.frames->maximum(), 4);
+    EXPECT_EQ(dialog.frames->minimum(), 1);
+    EXPECT_TRUE(dialog.controls[1]->isChecked());
+    dialog.frames->setValue(2);
+    EXPECT_EQ(model.Frames(), 2);
+    dialog.controls[2]->click();
+    EXPECT_EQ(model.Control(), 2);
+    EXPECT_EQ(dialog.controls[2]->text(), "Manual image number control");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/commands/command_rules.h"
 #include "brush/brush_transforms.h"
 #include "brush/resize_brush_model.h"
+#include "tools/animated_brush_model.h"
 #include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
@@ -74,6 +75,16 @@ bool ResizeWithDialog(PaintBrush& brush, bool trueColour, bool bilinear, std::ui
     return ResizeBrush(brush, trueColour, size->first, size->second, bilinear, documentFrames);
 }
 
+void AnimatedBrushSettings(CommandContext& c) {
+    AnimatedBrushModel model(int(DocumentFrames(c)));
+    SettingsStore& settings = c.environment.Settings();
+    model.Load(settings);
+    if (!c.ui.RunDialog(model)) return;
+    model.Store(settings);
+    c.tools.brush.animationControl = std::uint32_t(model.Control());
+    c.tools.requestedBrushFrames = model.Frames();
+}
+
 template <bool horizontal>
 void FlipTheBrush(CommandContext& c) {
     FlipBrush(c.tools.brush, TrueColour(c), horizontal, DocumentFrames(c));
@@ -103,6 +114,7 @@ constexpr Command kCommands[] = {
     {cmd::kBrushFlipVertical, HasDocument, nullptr, FlipTheBrush<false>},
     {cmd::kBrushDouble, HasDocument, nullptr, ResizeGrabbed<DoubleBrush>},
     {cmd::kBrushHalve, HasDocument, nullptr, ResizeGrabbed<HalveBrush>},
+    {cmd::kAnimatedBrushSettings, HasDocument, nullptr, AnimatedBrushSettings},
     {cmd::kBrushResize, HasDocument, nullptr,
      [](CommandContext& c) {
          if (Grabbed(c))

@@ -1,5 +1,7 @@
 #include "app/ui/main_frame.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -186,7 +188,7 @@ void CMainFrame::CreateMenus() {
     brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),
                        Action(cmd::kFirstBrushImage)});
     brush->addSeparator();
-    brush->addActions({Action(cmd::kAnimatedBrushes), Action(cmd::kAntiAlias),
+    brush->addActions({Action(cmd::kAnimatedBrushSettings), Action(cmd::kAnimatedBrushes), Action(cmd::kAntiAlias),
                        Action(cmd::kRotationGuideOnly), Action(cmd::kBilinearResize)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kUseBrushPalette), Action(cmd::kRemapBrushToPalette)});
@@ -283,6 +285,7 @@ void CMainFrame::RestoreSettings() {
     environment_.RecentFiles().Load(settings_);
     tools_.settings.Load(settings_);
     tools_.requestedBrushFrames = settings_.GetInt("Anim Brush", "Requested Size", 0);
+    tools_.brush.animationControl = std::uint32_t(std::clamp(settings_.GetInt("Anim Brush", "Control Type", 0), 0, 2));
     RebuildRecentFilesMenu();
 }
 

@@ -1,5 +1,6 @@
 #include "tools/ui/tool_dialogs.h"
 
+#include "tools/ui/animated_brush_dialog.h"
 #include "tools/ui/magnify_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
 #include "tools/ui/spray_options_dialog.h"
@@ -8,6 +9,7 @@
 namespace quillor {
 
 void RegisterToolDialogs(QtInteraction& ui) {
+    ui.RegisterDialog<AnimatedBrushModel, AnimatedBrushDialog>();
     ui.RegisterDialog<MagnifyOptionsModel, MagnifyOptionsDialog>();
     ui.RegisterDialog<ShapeStyleModel, ShapeStyleDialog>();
     ui.RegisterDialog<SprayOptionsModel, SprayOptionsDialog>();
