@@ -98,6 +98,7 @@ constexpr CommandInfo kCommands[] = {
     {kBrushDouble, "Double Size", ">", "", "", "Make the grabbed brush twice as large"},
     {kBrushHalve, "Halve Size", "<", "", "", "Make the grabbed brush half as large"},
     {kBrushResize, "Resize...", "", "", "", "Give the grabbed brush a new size or scale it by a ratio"},
+    {kBrushHandle, "Handle", "", "", "", "Drag to move the point of the brush that follows the pointer"},
     {kBrushEnlarge, "Enlarge Brush Size", "", "", "", "Make the grabbed brush two pixels larger each way"},
     {kBrushShrink, "Shrink Brush Size", "", "", "", "Make the grabbed brush two pixels smaller each way"},
     {kSaveBrushAs, "Save Brush As...", "", "", "", "Save the brush, with all its frames, as a brush file"},

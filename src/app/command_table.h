@@ -62,6 +62,7 @@ inline constexpr int kBrushEnlarge = 33552;
 inline constexpr int kBrushShrink = 33553;
 inline constexpr int kBrushResize = 33534;
 inline constexpr int kAnimatedBrushSettings = 33539;
+inline constexpr int kBrushHandle = 33530;
 inline constexpr int kDarkToLight = 33550;
 inline constexpr int kLightToDark = 33546;
 inline constexpr int kGroupHues = 33548;

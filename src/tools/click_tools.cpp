@@ -69,4 +69,14 @@ void HandleTool::Drag(IntPoint) {
     c.activeView->SetPlacement(p);
 }
 
+void BrushHandleTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    if (c.HasPicture()) {
+        BrushRecord& brush = c.brush.For(c.Target());
+        brush.handleX += press_.x - point.x;
+        brush.handleY += press_.y - point.y;
+    }
+    c.RequestRestoreTool();
+}
+
 }  // namespace quillor

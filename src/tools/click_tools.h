@@ -38,6 +38,18 @@ protected:
 };
 
 // Moves the visible part of the picture with the pointer.
+// Moves the brush's handle by the drag from press to release, so the brush image follows
+// the pointer; ends at the release.
+class BrushHandleTool final : public PaintTool {
+public:
+    explicit BrushHandleTool(ToolContext& context) : PaintTool(context, tool_id::kBrushHandle) {}
+    bool Lasting() const override { return false; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Handle; }
+
+protected:
+    void End(IntPoint point) override;
+};
+
 class HandleTool final : public PaintTool {
 public:
     explicit HandleTool(ToolContext& context) : PaintTool(context, tool_id::kHandle) {}

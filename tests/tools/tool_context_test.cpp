@@ -1,6 +1,7 @@
 // The tools as the edit view drives them: presses, drags, releases and timer ticks in
 // picture coordinates, checked on the frame's pixels.
 
+#include "tools/click_tools.h"
 #include "tools/tool_context.h"
 
 #include <gtest/gtest.h>
@@ -221,6 +222,20 @@ TEST_F(Tools, MagnifyHandleAndTemporaryTools) {
     tools.Move(CapturedButton::Left, {0, 0});
     EXPECT_EQ(view.placement.originX, -10);
     EXPECT_EQ(view.placement.originY, -20);
+}
+
+TEST_F(Tools, TheBrushHandleToolMovesTheHandleByTheDragAndHandsBack) {
+    Open(8);
+    tools.SelectTool(tool_id::kLine);
+    BrushRecord& brush = tools.brush.Current(false);
+    brush.handleX = 3;
+    brush.handleY = 4;
+    tools.SetTool(std::make_unique<BrushHandleTool>(tools));
+    Stroke(kLeft, {{10, 10}, {12, 11}, {15, 8}});
+    EXPECT_EQ(brush.handleX, 3 + 10 - 15);
+    EXPECT_EQ(brush.handleY, 4 + 10 - 8);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
+    EXPECT_EQ(Index(10, 10), 0);  // nothing painted
 }
 
 TEST_F(Tools, EveryChangeOfToolIsToldWhoeverMakesIt) {

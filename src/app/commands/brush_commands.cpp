@@ -6,6 +6,7 @@
 #include "brush/brush_transforms.h"
 #include "brush/resize_brush_model.h"
 #include "tools/animated_brush_model.h"
+#include "tools/click_tools.h"
 #include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
@@ -115,6 +116,8 @@ constexpr Command kCommands[] = {
     {cmd::kBrushDouble, HasDocument, nullptr, ResizeGrabbed<DoubleBrush>},
     {cmd::kBrushHalve, HasDocument, nullptr, ResizeGrabbed<HalveBrush>},
     {cmd::kAnimatedBrushSettings, HasDocument, nullptr, AnimatedBrushSettings},
+    {cmd::kBrushHandle, HasDocument, nullptr,
+     [](CommandContext& c) { c.tools.SetTool(std::make_unique<BrushHandleTool>(c.tools)); }},
     {cmd::kBrushResize, HasDocument, nullptr,
      [](CommandContext& c) {
          if (Grabbed(c))

@@ -183,7 +183,7 @@ void CMainFrame::CreateMenus() {
     brush->addSeparator();
     brush->addActions({Action(cmd::kBrushQuarterTurn), Action(cmd::kBrushFlipHorizontal),
                        Action(cmd::kBrushFlipVertical), Action(cmd::kBrushResize), Action(cmd::kBrushDouble), Action(cmd::kBrushHalve),
-                       Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink)});
+                       Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink), Action(cmd::kBrushHandle)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),
                        Action(cmd::kFirstBrushImage)});
