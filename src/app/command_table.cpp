@@ -92,9 +92,9 @@ constexpr CommandInfo kCommands[] = {
     {kAntiAlias, "Anti Alias True Colour Brush Pasting", "", "", "", "Soften the brush's edges on true-colour pictures", {}, CommandKind::Toggle},
     {kRotationGuideOnly, "Brush Rotation - Guide Only ", "", "", "", "Show only a guide while rotating the brush", {}, CommandKind::Toggle},
     {kBilinearResize, "Use Bi-linear Interpolation For Resizing", "", "", "", "Smooth resized brushes", {}, CommandKind::Toggle},
-    {kBrushQuarterTurn, "Rotate 90\u00b0 Clockwise", "#", "", "", "Turn the brush a quarter clockwise"},
-    {kBrushFlipHorizontal, "Flip Horizontally", "H", "", "", "Mirror the brush left to right"},
-    {kBrushFlipVertical, "Flip Vertically", "V", "", "", "Mirror the brush top to bottom"},
+    {kBrushQuarterTurn, "Rotate 90\u00b0 Clockwise", "#", "object-rotate-right", "", "Turn the brush a quarter clockwise"},
+    {kBrushFlipHorizontal, "Flip Horizontally", "H", "object-flip-horizontal", "", "Mirror the brush left to right"},
+    {kBrushFlipVertical, "Flip Vertically", "V", "object-flip-vertical", "", "Mirror the brush top to bottom"},
     {kBrushDouble, "Double Size", ">", "", "", "Make the grabbed brush twice as large"},
     {kBrushHalve, "Halve Size", "<", "", "", "Make the grabbed brush half as large"},
     {kBrushResize, "Resize...", "", "", "", "Give the grabbed brush a new size or scale it by a ratio"},
@@ -154,13 +154,14 @@ constexpr int kAnimation[] = {kCompose, kBackFrame, kAdvanceFrame, kPlayLoop, kP
                               kPlayPingPong, kStopAnimation, kAnimationControls};
 
 constexpr int kPaletteBar[] = {kColourBalance, kContrast, kGamma};
+constexpr int kBrushBar[] = {33628, kBrushFlipHorizontal, kBrushFlipVertical, kBrushQuarterTurn, 33529};
 constexpr int kImageBar[] = {kChangeColours, kResizeCrop};
 
 constexpr ToolbarLayout kToolbars[] = {
     {130, "Tools", kTools},
     {128, "Standard", kStandard},
     {129, "Animation", kAnimation},
-    {131, "Brush", {}},
+    {131, "Brush", kBrushBar},
     {132, "Palette", kPaletteBar},
     {133, "Image", kImageBar},
     {136, "", kUntitled},
