@@ -12,6 +12,7 @@
 #include "tools/tool_context.h"
 #include "tools/tool_ids.h"
 #include "view/ui/bitmap_edit_view.h"
+#include "brush/paint_brush.h"
 #include "document/undo_store.h"
 
 namespace quillor {
@@ -97,6 +98,24 @@ TEST_F(Painting, AStrokeFilledSquareFillUndoAndRedo) {
     ASSERT_TRUE(doc.Undo().Redo(doc));
     EXPECT_EQ(Index(59, 39), 4);
     EXPECT_TRUE(doc.changed);
+}
+
+TEST_F(Painting, ARectangleGrabbedWithTheMouseStampsWhereThePaintToolClicks) {
+    doc.SetBackground(0);
+    doc.FindFrame(0)->image->Line(5)[5] = 7;
+    doc.FindFrame(0)->image->Line(5)[6] = 8;
+    tools.SelectTool(tool_id::kGrab);
+    QTest::mouseMove(view->viewport(), At({4, 4}));  // the pointer comes to the picture first
+    Drag(Qt::LeftButton, {{4, 4}, {6, 5}, {7, 6}});  // 4 x 3 from (4, 4); handle (3, 2)
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+    EXPECT_EQ(tools.brush.kind, BrushKind::Grabbed);
+    EXPECT_EQ(Index(4, 4), 0);  // grabbing leaves the picture as it was
+
+    Drag(Qt::LeftButton, {{30, 20}});  // the brush's top left lands on (29, 19)
+    EXPECT_EQ(Index(30, 20), 7);
+    EXPECT_EQ(Index(31, 20), 8);
+    EXPECT_EQ(Index(29, 19), 0);  // the background's pixels are transparent
+    EXPECT_EQ(Index(5, 5), 7);
 }
 
 TEST_F(Painting, TheStatusReadsThePictureUnderTheBrushPreview) {
