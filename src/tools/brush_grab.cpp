@@ -1,6 +1,7 @@
 #include "tools/brush_grab.h"
 
 #include <algorithm>
+#include <new>
 
 #include "document/anim_doc.h"
 #include "paint/segment_stepping.h"
@@ -172,8 +173,15 @@ bool GrabBrush(PaintBrush& brush, CAnimDoc& document, const IntRect& area, const
                            MessageIcon::Information);
             break;
         }
-        grabbed.frames.emplace_back();
-        CopyArea(*source->image, area, mask, trueColour, background, grabbed.frames.back());
+        try {
+            grabbed.frames.emplace_back();
+            CopyArea(*source->image, area, mask, trueColour, background, grabbed.frames.back());
+        } catch (const std::bad_alloc&) {
+            // Many large frames may not fit: the brush stays as it was, and the user hears why.
+            ui.ShowMessage("There is not enough memory for a brush of this size and this many frames.",
+                           "Quillor", MessageIcon::Exclamation);
+            return false;
+        }
     }
     grabbed.frameCount = std::uint32_t(grabbed.frames.size());
     if (grabbed.frameCount == 0) return false;
