@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/image_limits.h"
 #include "platform/file_io.h"
 
 namespace quillor {
@@ -10,7 +11,6 @@ namespace quillor {
 namespace {
 
 constexpr char kMagic[] = {'Q', 'L', 'B', 'S', 'H'};
-constexpr int kLargestSide = 65535;
 
 void PutWord(std::vector<std::uint8_t>& out, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(std::uint8_t(value >> (8 * i)));
@@ -58,7 +58,7 @@ std::optional<BrushFileHeader> DecodeBrushHeader(std::span<const std::uint8_t> b
     const std::int32_t height = std::int32_t(WordAt(bytes, 17));
     header.transparent = WordAt(bytes, 21);
     if (header.frameCount < 1 || header.frameCount > kMaxBrushFrames) return std::nullopt;
-    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide) return std::nullopt;
+    if (!ImageSideOk(width) || !ImageSideOk(height)) return std::nullopt;
     header.width = width;
     header.height = height;
     return header;

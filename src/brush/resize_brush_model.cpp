@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/image_limits.h"
+
 namespace quillor {
 
 namespace {
@@ -11,13 +13,6 @@ constexpr char kHeightKey[] = "Size Y";
 constexpr char kRatioKey[] = "Ratio";
 constexpr char kUseRatioKey[] = "Ratio Select";
 constexpr char kAspectKey[] = "Aspect Ratio";
-
-int Proportional(int typed, int oldTyped, int oldOther, int current) {
-    if (oldTyped <= 0) return current;
-    const double side = double(typed) / double(oldTyped) * double(oldOther);
-    if (!(side >= 0.0) || side > double(ResizeBrushModel::kLargestSide)) return current;
-    return int(side);
-}
 
 bool SideOk(double side) { return side >= 1.0 && side < double(ResizeBrushModel::kLargestSide) + 1.0; }
 
@@ -43,17 +38,17 @@ void ResizeBrushModel::Store(SettingsStore& settings) const {
 
 void ResizeBrushModel::TypeWidth(int width) {
     width_ = width;
-    if (aspect_) height_ = Proportional(width, oldWidth_, oldHeight_, height_);
+    if (aspect_) height_ = ProportionalSide(width, oldWidth_, oldHeight_, height_);
 }
 
 void ResizeBrushModel::TypeHeight(int height) {
     height_ = height;
-    if (aspect_) width_ = Proportional(height, oldHeight_, oldWidth_, width_);
+    if (aspect_) width_ = ProportionalSide(height, oldHeight_, oldWidth_, width_);
 }
 
 void ResizeBrushModel::SetAspect(bool on) {
     aspect_ = on;
-    if (on) height_ = Proportional(width_, oldWidth_, oldHeight_, height_);
+    if (on) height_ = ProportionalSide(width_, oldWidth_, oldHeight_, height_);
 }
 
 std::optional<std::pair<double, double>> ResizeBrushModel::NewSize() const {

@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "brush/brush_file.h"
 #include "brush/brush_transforms.h"
@@ -172,46 +173,50 @@ int Transform(int argc, char** argv) {
         }
         bilinear = filter == "bilinear";
     }
-    int steps = 0;
+    // Every step is read before the brush is, so a mistyped one writes nothing.
+    struct Step {
+        std::string name;
+        std::string value;
+        GeometryValue size;  // --resize
+    };
+    std::vector<Step> steps;
     for (const auto& [name, value] : options.sequence) {
         if (name == "--filter" || name == "-o" || name == "--output") continue;
-        ++steps;
+        Step step{name, value, {}};
         if (name == "--flip" && value != "h" && value != "v") {
             std::fprintf(stderr, "quillor: --flip takes h or v, not '%s'\n", value.c_str());
             return 2;
         }
-        GeometryValue size;
-        if (name == "--resize" && !ParseGeometry(value, false, size)) {
+        if (name == "--resize" && !ParseGeometry(value, false, step.size)) {
             std::fprintf(stderr, "quillor: --resize takes WxH, not '%s'\n", value.c_str());
             return 2;
         }
+        steps.push_back(std::move(step));
     }
-    if (steps == 0) return Usage();
+    if (steps.empty()) return Usage();
 
     std::optional<BrushFileContents> file = ReadBrush(in);
     if (!file) return 1;
     const bool trueColour = file->header.trueColour;
     PaintBrush brush;
     TakeBrushFile(brush, std::move(*file), trueColour);
-    for (const auto& [name, value] : options.sequence) {
+    for (const Step& step : steps) {
         bool done = true;
-        if (name == "--rotate") {
+        if (step.name == "--rotate") {
             done = QuarterTurnBrush(brush, trueColour, 0);
-        } else if (name == "--flip") {
-            done = FlipBrush(brush, trueColour, value == "h", 0);
-        } else if (name == "--double") {
+        } else if (step.name == "--flip") {
+            done = FlipBrush(brush, trueColour, step.value == "h", 0);
+        } else if (step.name == "--double") {
             done = DoubleBrush(brush, trueColour, bilinear, 0);
-        } else if (name == "--halve") {
+        } else if (step.name == "--halve") {
             done = HalveBrush(brush, trueColour, bilinear, 0);
-        } else if (name == "--resize") {
-            GeometryValue size;
-            ParseGeometry(value, false, size);
-            done = ResizeBrush(brush, trueColour, size.width, size.height, bilinear, 0);
+        } else if (step.name == "--resize") {
+            done = ResizeBrush(brush, trueColour, step.size.width, step.size.height, bilinear, 0);
         }
         if (!done) {
             const BrushRecord& r = brush.Current(trueColour);
             std::fprintf(stderr, "quillor: %s%s%s cannot be done to the %d x %d brush, so nothing was written\n",
-                         name.c_str(), value.empty() ? "" : " ", value.c_str(), r.width, r.height);
+                         step.name.c_str(), step.value.empty() ? "" : " ", step.value.c_str(), r.width, r.height);
             return 1;
         }
     }

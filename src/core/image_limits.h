@@ -22,6 +22,16 @@ inline constexpr std::uint64_t kPackBitsMaxExpansion = 64;
 
 constexpr bool ImageSideOk(std::int64_t side) { return side >= 1 && side <= kMaxImageSide; }
 
+// The other side of a size that keeps the old proportions when one side is typed, cut
+// to whole pixels. A ratio the old size cannot give (no old side), or a side beyond the
+// largest picture, leaves the side as it was (`current`).
+constexpr int ProportionalSide(int typed, int oldTyped, int oldOther, int current) {
+    if (oldTyped <= 0) return current;
+    const double side = double(typed) / double(oldTyped) * double(oldOther);
+    if (!(side >= 0.0) || side > double(kMaxImageSide)) return current;
+    return int(side);
+}
+
 // True when a decoder may allocate `allocatedBytes` for a picture whose data cannot
 // be coded in fewer than `leastFileBytes`, given a file of `fileBytes`.
 constexpr bool AllocationBacked(std::uint64_t allocatedBytes, std::uint64_t leastFileBytes,

@@ -1,19 +1,8 @@
 #include "document/resize_model.h"
 
+#include "core/image_limits.h"
+
 namespace quillor {
-
-namespace {
-
-// The other side of a size that keeps the old proportions, cut to whole pixels. A
-// ratio the old picture cannot give (no old size) leaves the side as it was.
-int Proportional(int typed, int oldTyped, int oldOther, int current) {
-    if (oldTyped <= 0) return current;
-    const double side = double(typed) / double(oldTyped) * double(oldOther);
-    if (!(side >= 0.0) || side > double(ResizeModel::kLargestSide)) return current;
-    return int(side);
-}
-
-}  // namespace
 
 ResizeModel::ResizeModel(int oldWidth, int oldHeight) : oldWidth_(oldWidth), oldHeight_(oldHeight) {}
 
@@ -39,12 +28,12 @@ void ResizeModel::Store(SettingsStore& settings) const {
 
 void ResizeModel::TypeWidth(int width) {
     width_ = width;
-    if (aspect_) height_ = Proportional(width, oldWidth_, oldHeight_, height_);
+    if (aspect_) height_ = ProportionalSide(width, oldWidth_, oldHeight_, height_);
 }
 
 void ResizeModel::TypeHeight(int height) {
     height_ = height;
-    if (aspect_) width_ = Proportional(height, oldHeight_, oldWidth_, width_);
+    if (aspect_) width_ = ProportionalSide(height, oldHeight_, oldWidth_, width_);
 }
 
 void ResizeModel::SetAspect(bool on) {

@@ -168,9 +168,9 @@ void BoxShapeTool::End(IntPoint point) {
 
 // --- Magnify -------------------------------------------------------------------------------------
 
-void GrabTool::Begin(IntPoint) { band_ = {}; }
+void DraggedRectangleTool::Begin(IntPoint) { band_ = {}; }
 
-void GrabTool::Drag(IntPoint point) {
+void DraggedRectangleTool::Drag(IntPoint point) {
     ToolContext& c = Context();
     BandOutline(c, band_, false, true);
     band_ = SquareBand(press_, point, false);
@@ -181,7 +181,6 @@ void GrabTool::Drag(IntPoint point) {
 void GrabTool::End(IntPoint point) {
     ToolContext& c = Context();
     c.EndBand();
-    band_ = {};
     if (!c.HasPicture() || c.document == nullptr || c.ui == nullptr) return;
     const DibSize size = c.currentImage->image->GetSize();
     const IntRect area = GrabRectangle(press_, point, size.width, size.height);
@@ -223,16 +222,6 @@ void FreehandGrabTool::End(IntPoint point) {
         c.RequestTool(tool_id::kPaint);
 }
 
-void MagnifyTool::Begin(IntPoint) { band_ = {}; }
-
-void MagnifyTool::Drag(IntPoint point) {
-    ToolContext& c = Context();
-    BandOutline(c, band_, false, true);
-    band_ = SquareBand(press_, point, false);
-    BandOutline(c, band_, false, false);
-    c.RedrawView();
-}
-
 void MagnifyTool::End(IntPoint point) {
     ToolContext& c = Context();
     if (!c.activeView) return;
@@ -244,7 +233,6 @@ void MagnifyTool::End(IntPoint point) {
     } else if (buttons_ & pointer_flags::kRight) {
         c.activeView->ZoomOutAt(point);
     }
-    band_ = {};
 }
 
 // --- Custom brush sizing -------------------------------------------------------------------------

@@ -78,21 +78,30 @@ private:
     IntRect band_;
 };
 
-// Grabs the brush from a dragged rectangle of the picture (and of the frames after it
-// when animated brushes are on), then hands over to the paint tool.
-class GrabTool final : public PaintTool {
+// A tool that shows the rectangle from its press to the pointer as a rubber band and
+// acts on it at the release.
+class DraggedRectangleTool : public PaintTool {
 public:
-    explicit GrabTool(ToolContext& context) : PaintTool(context, tool_id::kGrab) {}
+    using PaintTool::PaintTool;
     bool UsesBand() const override { return true; }
-    CursorShape Cursor(bool, bool) const override { return CursorShape::Grab; }
 
 protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
-    void End(IntPoint point) override;
 
 private:
     IntRect band_;
+};
+
+// Grabs the brush from a dragged rectangle of the picture (and of the frames after it
+// when animated brushes are on), then hands over to the paint tool.
+class GrabTool final : public DraggedRectangleTool {
+public:
+    explicit GrabTool(ToolContext& context) : DraggedRectangleTool(context, tool_id::kGrab) {}
+    CursorShape Cursor(bool, bool) const override { return CursorShape::Grab; }
+
+protected:
+    void End(IntPoint point) override;
 };
 
 // Grabs the brush from inside an outline drawn free-hand, closed back to its start when
@@ -113,19 +122,13 @@ private:
 };
 
 // Zooms in (left button) or out (right) at a click, or in to a dragged rectangle.
-class MagnifyTool final : public PaintTool {
+class MagnifyTool final : public DraggedRectangleTool {
 public:
-    explicit MagnifyTool(ToolContext& context) : PaintTool(context, tool_id::kMagnify) {}
-    bool UsesBand() const override { return true; }
+    explicit MagnifyTool(ToolContext& context) : DraggedRectangleTool(context, tool_id::kMagnify) {}
     CursorShape Cursor(bool, bool) const override { return CursorShape::Magnify; }
 
 protected:
-    void Begin(IntPoint point) override;
-    void Drag(IntPoint point) override;
     void End(IntPoint point) override;
-
-private:
-    IntRect band_;
 };
 
 // Sizes a custom square or circle brush by dragging out from its centre, then hands over
