@@ -88,7 +88,7 @@ constexpr CommandInfo kCommands[] = {
     {kPreviousBrushImage, "Previous Animated Brush Image", "7", "", "", "Previous frame of the animated brush"},
     {kFirstBrushImage, "First Animated Brush Image", "9", "", "", "First frame of the animated brush"},
     {kAnimatedBrushSettings, "Animated Brush Settings...", "", "", "", "How many frames a grab takes and when the brush moves on"},
-    {kAnimatedBrushes, "Use Animated Brushes", "", "", "", "Grab animated brushes", {}, CommandKind::Toggle},
+    {kAnimatedBrushes, "Use Animated Brushes", "Ctrl+A", "", "", "Grab animated brushes", {}, CommandKind::Toggle},
     {kAntiAlias, "Anti Alias True Colour Brush Pasting", "", "", "", "Soften the brush's edges on true-colour pictures", {}, CommandKind::Toggle},
     {kRotationGuideOnly, "Brush Rotation - Guide Only ", "", "", "", "Show only a guide while rotating the brush", {}, CommandKind::Toggle},
     {kBilinearResize, "Use Bi-linear Interpolation For Resizing", "", "", "", "Smooth resized brushes", {}, CommandKind::Toggle},
@@ -99,6 +99,9 @@ constexpr CommandInfo kCommands[] = {
     {kBrushHalve, "Halve Size", "<", "", "", "Make the grabbed brush half as large"},
     {kBrushResize, "Resize...", "", "", "", "Give the grabbed brush a new size or scale it by a ratio"},
     {kBrushHandle, "Handle", "", "", "", "Drag to move the point of the brush that follows the pointer"},
+    {kBrushStretch, "Stretch", "", "", "brush-stretch", "Drag to stretch the grabbed brush from its top-left corner"},
+    {kBrushRotate, "Rotate", "", "", "", "Drag round a point to turn the grabbed brush"},
+    {kBrushDeform, "Deform...", "", "", "brush-deform", "Reshape the grabbed brush by dragging its four corners"},
     {kBrushEnlarge, "Enlarge Brush Size", "", "", "", "Make the grabbed brush two pixels larger each way"},
     {kBrushShrink, "Shrink Brush Size", "", "", "", "Make the grabbed brush two pixels smaller each way"},
     {kSaveBrushAs, "Save Brush As...", "", "", "", "Save the brush, with all its frames, as a brush file"},
@@ -154,7 +157,7 @@ constexpr int kAnimation[] = {kCompose, kBackFrame, kAdvanceFrame, kPlayLoop, kP
                               kPlayPingPong, kStopAnimation, kAnimationControls};
 
 constexpr int kPaletteBar[] = {kColourBalance, kContrast, kGamma};
-constexpr int kBrushBar[] = {33628, kBrushFlipHorizontal, kBrushFlipVertical, kBrushQuarterTurn, 33529};
+constexpr int kBrushBar[] = {kBrushDeform, kBrushFlipHorizontal, kBrushFlipVertical, kBrushQuarterTurn, kBrushStretch};
 constexpr int kImageBar[] = {kChangeColours, kResizeCrop};
 
 constexpr ToolbarLayout kToolbars[] = {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "brush/brush_stretch.h"
 #include "core/resample.h"
 
 namespace quillor {
@@ -13,17 +14,6 @@ namespace {
 bool Changeable(const BrushRecord& record) { return !record.borrowed && record.Exists() && record.width > 0; }
 
 int PixelBytes(bool trueColour) { return trueColour ? 3 : 1; }
-
-// The brush palette as the palette resampler reads it: blue, green, red, 0 per entry.
-std::array<std::uint8_t, 1024> ResamplerPalette(const std::array<ColourRef, 256>& palette) {
-    std::array<std::uint8_t, 1024> bytes{};
-    for (std::size_t i = 0; i < 256; ++i) {
-        bytes[i * 4] = BlueOf(palette[i]);
-        bytes[i * 4 + 1] = GreenOf(palette[i]);
-        bytes[i * 4 + 2] = RedOf(palette[i]);
-    }
-    return bytes;
-}
 
 std::vector<std::uint8_t> Turned(const std::vector<std::uint8_t>& frame, int width, int height, int bytes) {
     std::vector<std::uint8_t> turned(frame.size());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "brush/brush_colour.h"
 #include "brush/brush_shapes.h"
 
 namespace quillor {
@@ -41,16 +42,6 @@ void SwapContent(BrushRecord& a, BrushRecord& b) {
     std::swap(a.rememberedBackground, b.rememberedBackground);
 }
 
-// The brush's own form of a colour: a palette index, or red, green, blue.
-struct BrushColour {
-    std::uint8_t bytes[3];
-};
-
-BrushColour ColourValueOf(ColourRef c, bool trueColour) {
-    if (!trueColour) return {{std::uint8_t(c), 0, 0}};
-    return {{RedOf(c), GreenOf(c), BlueOf(c)}};
-}
-
 BrushColour ForegroundOf(const PaintTarget& target) {
     return target.TrueColour() ? ColourValueOf(target.TableColour(target.foreground), true)
                                : ColourValueOf(target.foreground, false);
@@ -63,11 +54,7 @@ void Recolour(BrushRecord& brush, bool trueColour, BrushColour key, bool matchin
     const std::size_t bpp = trueColour ? 3 : 1;
     for (auto& frame : brush.frames) {
         for (std::size_t i = 0; i + bpp <= frame.size(); i += bpp) {
-            const bool same =
-                frame[i] == key.bytes[0] &&
-                (bpp == 1 || (frame[i + 1] == key.bytes[1] && frame[i + 2] == key.bytes[2]));
-            if (same != matching) continue;
-            for (std::size_t c = 0; c < bpp; ++c) frame[i + c] = value.bytes[c];
+            if (key.At(&frame[i], bpp) == matching) value.Put(&frame[i], bpp);
         }
     }
 }

@@ -28,6 +28,7 @@ enum class CursorShape {
     Grab,
     SymmetryCentre,
     BrushStretch,
+    BrushRotate,
     Blocked,
     Busy,
 };

@@ -39,8 +39,9 @@ void ToolContext::SetTool(std::unique_ptr<PaintTool> tool) {
     HidePreview();
     EndBand();
     strokeInProgress = false;
-    saved_.reset();
     if (current_ && current_->Lasting()) saved_ = std::move(current_);
+    // The user's own tool stays kept while commands' temporary tools take turns.
+    else if (tool->Lasting()) saved_.reset();
     current_ = std::move(tool);
     if (toolChanged) toolChanged();
 }
@@ -191,6 +192,7 @@ void ToolContext::FirstTick() {
 
 StatusExtras ToolContext::Extras() const {
     StatusExtras extras;
+    if (CurrentToolId() == tool_id::kBrushRotation) extras.rotationDegrees = rotationDegrees;
     if (brush.kind == BrushKind::Grabbed && currentImage && currentImage->image) {
         const BrushRecord& record = brush.Current(currentImage->image->GetBitCount() == 24);
         extras.brush = record.frameCount > 1 ? StatusExtras::BrushNote::Animated

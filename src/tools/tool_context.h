@@ -59,6 +59,8 @@ struct ToolContext final : ToolDispatch {
     PaintBrush brush;
     // "Anim Brush" / "Requested Size": the frames an animated grab takes (0: all).
     int requestedBrushFrames = 0;
+    // The angle of a brush rotation being dragged, in degrees, for the status text.
+    std::optional<int> rotationDegrees;
     // Where messages go (the colour clash warning); set by the program.
     Interaction* ui = nullptr;
     RandomSource* random = nullptr;
@@ -67,7 +69,7 @@ struct ToolContext final : ToolDispatch {
     // Selects a tool by its identifier, as its toolbar button does.
     void SelectTool(int toolId);
     // Installs a tool; the tool it replaces is kept to come back to when it is one of the
-    // lasting tools.
+    // lasting tools, and stays kept while one temporary tool replaces another.
     void SetTool(std::unique_ptr<PaintTool> tool);
     // Back to the kept tool, if there is one.
     void RestoreTool();

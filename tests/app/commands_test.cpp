@@ -10,12 +10,14 @@
 #include "app/command_table.h"
 #include "app/commands/exit_round.h"
 #include "app/commands/shell.h"
+#include "brush/brush_deform_model.h"
 #include "brush/resize_brush_model.h"
 #include "tools/animated_brush_model.h"
 #include "document/anim_doc.h"
 #include "document/undo_store.h"
 #include "support/fake_document_environment.h"
 #include "support/fake_shell.h"
+#include "support/test_brushes.h"
 #include "support/temp_dir.h"
 #include "tools/spray_options_model.h"
 #include "tools/tool_context.h"
@@ -195,7 +197,8 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
     palette.height = 2;
     palette.frames = {{1, 2, 3, 4, 5, 6}};
     tools.brush.kind = BrushKind::Shape;
-    for (int id : {cmd::kBrushDouble, cmd::kBrushHalve, cmd::kBrushEnlarge, cmd::kBrushShrink, cmd::kBrushResize}) {
+    for (int id : {cmd::kBrushDouble, cmd::kBrushHalve, cmd::kBrushEnlarge, cmd::kBrushShrink, cmd::kBrushResize,
+                   cmd::kBrushStretch, cmd::kBrushRotate, cmd::kBrushDeform}) {
         env.ui.ClearMessages();
         ASSERT_TRUE(Run(id));
         EXPECT_TRUE(env.ui.OnlyMessageIs("The current brush is not a grabbed brush.\nPlease grab a brush first.",
@@ -203,6 +206,7 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
             << id;
     }
     EXPECT_EQ(palette.width, 3);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
 
     ASSERT_TRUE(Run(cmd::kBrushFlipHorizontal));
     EXPECT_EQ(palette.frames[0], (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4}));
@@ -238,6 +242,52 @@ TEST_F(CommandsTest, TheBrushSizeCommandsWantAGrabbedBrushAndTheTurnsWorkOnThePi
     ASSERT_TRUE(Run(cmd::kBrushResize));
     EXPECT_EQ(palette.width, 5);
     EXPECT_EQ(env.settings.GetInt("Resize Brush", "Ratio Select", 0), 1);  // kept even on Cancel
+}
+
+TEST_F(CommandsTest, StretchAndRotateKeepThePreviousBrushAndTakeTurnsAsTheTool) {
+    OpenPicture();
+    testing::GrabCounting(tools.brush, false, 4, 3);
+    tools.SelectTool(tool_id::kLine);
+    ASSERT_TRUE(Run(cmd::kBrushStretch));
+    const BrushRecord& brush = tools.brush.Current(false);
+    EXPECT_EQ(brush.handleX, 0);  // hung from its bottom-right corner, for the drag
+    EXPECT_EQ(brush.handleY, 0);
+    EXPECT_EQ(tools.brush.Previous(false).handleX, 3);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kBrushStretch);
+    ASSERT_TRUE(Run(cmd::kBrushRotate));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kBrushRotation);
+    EXPECT_EQ(tools.ButtonToolId(), tool_id::kLine);
+    // Turning "guide only" on or off ends the rotation; with the user's tool current it
+    // changes nothing else.
+    ASSERT_TRUE(Run(cmd::kRotationGuideOnly));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
+    ASSERT_TRUE(Run(cmd::kRotationGuideOnly));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
+}
+
+TEST_F(CommandsTest, DeformReshapesTheBrushKeepsItOnCancelAndRefusesABrushTooBig) {
+    OpenPicture();
+    testing::GrabCounting(tools.brush, false, 6, 4);
+    const BrushRecord before = tools.brush.Current(false);
+    env.ui.ExpectDialogOf<BrushDeformModel>("Brush Deform Tool", [](BrushDeformModel& m) {
+        const IntPoint corner = m.Corners()[2];
+        m.Press(corner);
+        m.Drag({corner.x + 30, corner.y + 10});
+        m.Release();
+        return false;  // Cancel keeps the reshaped brush
+    });
+    ASSERT_TRUE(Run(cmd::kBrushDeform));
+    EXPECT_EQ(tools.brush.Current(false).width, 36);
+    EXPECT_EQ(tools.brush.Current(false).height, 14);
+    ASSERT_TRUE(Run(cmd::kRestorePreviousBrush));
+    EXPECT_EQ(tools.brush.Current(false).frames, before.frames);
+
+    testing::GrabCounting(tools.brush, false, 2000, 3);
+    env.ui.ClearMessages();
+    ASSERT_TRUE(Run(cmd::kBrushDeform));
+    EXPECT_TRUE(env.ui.OnlyMessageIs("Sorry, the brush is too big for the Brush Deform Tool.", "Brush Too Big",
+                                     MessageIcon::Information));
+    EXPECT_EQ(tools.brush.Current(false).width, 2000);
 }
 
 TEST_F(CommandsTest, AnimatedBrushSettingsAreStoredAndTakenAtOnce) {

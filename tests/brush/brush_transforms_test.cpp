@@ -5,28 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
+#include "support/test_brushes.h"
 
 namespace quillor {
 namespace {
 
-// A grabbed brush whose pixel bytes count up from `first`, so every pixel can be told apart.
 void Grab(PaintBrush& brush, bool trueColour, int width, int height, int frames = 1, int first = 0) {
-    BrushRecord& r = brush.Current(trueColour);
-    r = BrushRecord{};
-    r.borrowed = false;
-    r.frameCount = std::uint32_t(frames);
-    r.width = width;
-    r.height = height;
-    r.handleX = width / 2 + 1;
-    r.handleY = height / 2 + 1;
-    for (int f = 0; f < frames; ++f) {
-        std::vector<std::uint8_t> pixels(std::size_t(width * height * (trueColour ? 3 : 1)));
-        std::iota(pixels.begin(), pixels.end(), std::uint8_t(first + 50 * f));
-        r.frames.push_back(pixels);
-    }
-    for (int i = 0; i < 256; ++i) r.palette[std::size_t(i)] = MakeColour(std::uint8_t(i), std::uint8_t(i), std::uint8_t(i));
-    brush.kind = BrushKind::Grabbed;
+    testing::GrabCounting(brush, trueColour, width, height, frames, first);
 }
 
 const std::vector<std::uint8_t>& Pixels(PaintBrush& brush, bool trueColour, int frame = 0) {

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "support/test_brushes.h"
 #include "ui/support/widget_text.h"
 
+#include "brush/ui/brush_deform_dialog.h"
 #include "brush/ui/resize_brush_dialog.h"
 #include "document/ui/colour_balance_dialog.h"
 #include "document/ui/colour_depth_dialog.h"
@@ -185,6 +187,31 @@ TEST(ImageDialogsTest, ResizeBrushSwitchesBetweenSizeAndRatioAndRefusesWhatCanno
     Retype(dialog.width, "45");
     EXPECT_EQ(model.Height(), 30);
     EXPECT_EQ(dialog.height->value(), 30);
+}
+
+TEST(BrushDeformDialog, DraggingACornerOnTheCanvasReshapesTheBrushAndShowsIt) {
+    PaintBrush brush;
+    testing::GrabCounting(brush, true, 20, 10);
+    BrushDeformModel model(brush, true, BrushColour{{255, 255, 255}}, 400, 300);
+    model.Start(1);
+    BrushDeformDialog dialog(model);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Brush Deform Tool");
+    EXPECT_EQ(dialog.canvas->size(), QSize(420, 320));
+    const IntPoint corner = model.Corners()[2];
+    const QPoint from(corner.x, corner.y), to(corner.x + 40, corner.y + 25);
+    QTest::mousePress(dialog.canvas, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), dialog.canvas->mapToGlobal(QPointF(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.canvas, &move);
+    QTest::mouseRelease(dialog.canvas, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_EQ(brush.Current(true).width, 60);
+    EXPECT_EQ(brush.Current(true).height, 35);
+    EXPECT_FALSE(model.Selected());
+    // The canvas shows the corner's box where the corner went: the background's complement.
+    const QImage shown = dialog.canvas->grab().toImage();
+    EXPECT_EQ(shown.pixel(to.x() + 5, to.y()), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(to.x() + 8, to.y()), qRgb(255, 255, 255));
 }
 
 }  // namespace

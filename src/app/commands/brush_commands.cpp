@@ -3,10 +3,12 @@
 
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
+#include "brush/brush_deform_model.h"
 #include "brush/brush_transforms.h"
 #include "brush/resize_brush_model.h"
 #include "tools/animated_brush_model.h"
 #include "tools/click_tools.h"
+#include "tools/brush_drag_tools.h"
 #include "tools/brush_file_commands.h"
 #include "tools/tool_context.h"
 
@@ -43,7 +45,7 @@ void Flip(CommandContext& c) {
 
 void FlipGuideOnly(CommandContext& c) {
     // A rotation in progress ends before its look changes.
-    c.tools.RestoreTool();
+    if (c.tools.TemporaryToolActive()) c.tools.RestoreTool();
     Flip<&ToolPreferences::brushRotateGuideOnly>(c);
 }
 
@@ -86,6 +88,60 @@ void AnimatedBrushSettings(CommandContext& c) {
     c.tools.requestedBrushFrames = model.Frames();
 }
 
+// A running custom sizing, stretch, rotation or symmetry-centre tool gives way before
+// another brush tool starts, so the new one hands back to the user's own tool.
+void EndBrushSizingTool(ToolContext& tools) {
+    if (!tools.TemporaryToolActive()) return;
+    switch (tools.CurrentToolId()) {
+        case tool_id::kCustomBrushSizing:
+        case tool_id::kBrushStretch:
+        case tool_id::kBrushRotation:
+        case tool_id::kSymmetryCentre: tools.RestoreTool(); break;
+        default: break;
+    }
+}
+
+// The grabbed brush of the picture's depth, when it can be reshaped.
+BrushRecord* ReshapeableBrush(CommandContext& c) {
+    if (!Grabbed(c) || !c.tools.HasPicture()) return nullptr;
+    BrushRecord& record = c.tools.brush.Current(TrueColour(c));
+    return record.Exists() && !record.borrowed ? &record : nullptr;
+}
+
+void Stretch(CommandContext& c) {
+    BrushRecord* record = ReshapeableBrush(c);
+    if (!record) return;
+    EndBrushSizingTool(c.tools);
+    c.tools.brush.SaveAsPrevious(TrueColour(c), DocumentFrames(c));
+    // The brush hangs from its bottom-right corner, which the drag then pulls.
+    record->handleX = 0;
+    record->handleY = 0;
+    c.tools.SetTool(std::make_unique<BrushStretchTool>(c.tools));
+}
+
+void Rotate(CommandContext& c) {
+    if (!ReshapeableBrush(c)) return;
+    EndBrushSizingTool(c.tools);
+    c.tools.brush.SaveAsPrevious(TrueColour(c), DocumentFrames(c));
+    c.tools.SetTool(std::make_unique<BrushRotationTool>(c.tools));
+}
+
+void Deform(CommandContext& c) {
+    const BrushRecord* record = ReshapeableBrush(c);
+    if (!record) return;
+    const bool trueColour = TrueColour(c);
+    const auto [width, height] = BrushDeformModel::CanvasFor(record->width, record->height);
+    BrushDeformModel model(c.tools.brush, trueColour, ColourValueOf(c.tools.Target().BackgroundValue(), trueColour),
+                           width, height);
+    if (!model.Fits()) {
+        c.ui.ShowMessage(BrushDeformModel::kTooBigText, BrushDeformModel::kTooBigTitle, MessageIcon::Information);
+        return;
+    }
+    model.Start(DocumentFrames(c));
+    // OK and Cancel both keep the reshaped brush; the one from before is the previous brush.
+    c.ui.RunDialog(model);
+}
+
 template <bool horizontal>
 void FlipTheBrush(CommandContext& c) {
     FlipBrush(c.tools.brush, TrueColour(c), horizontal, DocumentFrames(c));
@@ -125,6 +181,9 @@ constexpr Command kCommands[] = {
                               DocumentFrames(c), c);
      }},
     {cmd::kBrushEnlarge, HasDocument, nullptr, ResizeGrabbed<EnlargeBrush>},
+    {cmd::kBrushStretch, HasDocument, nullptr, Stretch},
+    {cmd::kBrushRotate, HasDocument, nullptr, Rotate},
+    {cmd::kBrushDeform, HasDocument, nullptr, Deform},
     {cmd::kBrushShrink, HasDocument, nullptr, ResizeGrabbed<ShrinkBrush>},
     {cmd::kSaveBrushAs, HasDocument, nullptr,
      [](CommandContext& c) { SaveBrushAs(c.tools.brush, TrueColour(c), c.environment.FileContext()); }},

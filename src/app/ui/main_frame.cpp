@@ -183,7 +183,9 @@ void CMainFrame::CreateMenus() {
     brush->addSeparator();
     brush->addActions({Action(cmd::kBrushQuarterTurn), Action(cmd::kBrushFlipHorizontal),
                        Action(cmd::kBrushFlipVertical), Action(cmd::kBrushResize), Action(cmd::kBrushDouble), Action(cmd::kBrushHalve),
-                       Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink), Action(cmd::kBrushHandle)});
+                       Action(cmd::kBrushEnlarge), Action(cmd::kBrushShrink)});
+    brush->addActions({Action(cmd::kBrushStretch), Action(cmd::kBrushRotate), Action(cmd::kBrushDeform),
+                       Action(cmd::kBrushHandle)});
     brush->addSeparator();
     brush->addActions({Action(cmd::kNextBrushImage), Action(cmd::kPreviousBrushImage),
                        Action(cmd::kFirstBrushImage)});

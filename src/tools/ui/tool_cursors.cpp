@@ -37,6 +37,7 @@ constexpr CursorArt kArt[] = {
     {"pick", true},            {"fill", true},              {"magnify", true},
     {"text", true},            {"handle", false},           {"red_eye", true},
     {"grab", true},            {"symmetry_centre", false},  {"brush_stretch", true},
+    {"brush_rotate", true},
     {"blocked", false},        {"busy", false},
 };
 // clang-format on
