@@ -107,4 +107,9 @@ cmake --build "$here/build-bench" --target quillor_layer_bench >&2
 taskset -c 0 "$here/build-bench/bench/quillor_layer_bench" 11
 
 echo
+echo "== Brush stretch and rotation drags, in process (target: at least 60 steps/s for 16 frames of 256 x 256)"
+cmake --build "$here/build-bench" --target quillor_brush_reshape_bench >&2
+taskset -c 0 "$here/build-bench/bench/quillor_brush_reshape_bench" 120
+
+echo
 "$here/bench/image_ops.sh" "$inputs" "$runs"

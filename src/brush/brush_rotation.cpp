@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -17,6 +18,18 @@ constexpr double kDegreesPerRadian = 57.29577951471995;
 // angle: 0 straight down, growing towards the right), truncated.
 IntPoint Polar(double radius, double direction) {
     return {int(radius * std::sin(direction)), int(radius * std::cos(direction))};
+}
+
+// Each new pixel from the copy pixel it shows, or the background. The pixel size is a
+// constant so the copies compile to plain moves.
+template <std::size_t Bytes>
+void Gather(const std::uint8_t* from, const std::vector<std::int32_t>& shown, const BrushColour& background,
+            std::uint8_t* out) {
+    for (const std::int32_t source : shown) {
+        const std::uint8_t* pixel = source < 0 ? background.bytes : from + std::size_t(source) * Bytes;
+        for (std::size_t c = 0; c < Bytes; ++c) out[c] = pixel[c];
+        out += Bytes;
+    }
 }
 
 }  // namespace
@@ -67,33 +80,33 @@ bool BrushRotation::TurnTo(BrushRecord& brush, double angle) const {
                 int(double(y) * sine + double(x) * cosine) - outline.left,
                 int(double(y) * cosine - double(x) * sine) - outline.top};
     const int newWidth = outline.width, newHeight = outline.height;
+    // Which copy pixel each new pixel shows (-1: none, the background), also the same for
+    // every frame. Forward mapping leaves gaps between the turned pixels: a first pass
+    // puts every pixel beside its place as well, the second puts each at its own place.
+    std::vector<std::int32_t> shown(std::size_t(newWidth) * std::size_t(newHeight), -1);
+    const auto put = [&](int x, int y, std::size_t source) {
+        if (x < 0 || y < 0 || x >= newWidth || y >= newHeight) return;
+        shown[std::size_t(y) * std::size_t(newWidth) + std::size_t(x)] = std::int32_t(source);
+    };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
+            const IntPoint p = places[i];
+            if (x != 0) {
+                put(p.x - 1, p.y, i);
+                put(p.x + 1, p.y, i);
+            }
+            if (y != 0) {
+                put(p.x, p.y - 1, i);
+                put(p.x, p.y + 1, i);
+            }
+        }
+    for (std::size_t i = 0; i < places.size(); ++i) put(places[i].x, places[i].y, i);
     std::vector<std::vector<std::uint8_t>> frames(copy_.frames.size());
     for (std::size_t f = 0; f < frames.size(); ++f) {
-        const std::vector<std::uint8_t>& from = copy_.frames[f];
-        std::vector<std::uint8_t>& to = frames[f];
-        to.resize(std::size_t(newWidth) * std::size_t(newHeight) * bytes);
-        for (std::size_t i = 0; i < to.size(); i += bytes) background_.Put(&to[i], bytes);
-        const auto put = [&](int x, int y, const std::uint8_t* pixel) {
-            if (x < 0 || y < 0 || x >= newWidth || y >= newHeight) return;
-            std::copy_n(pixel, bytes, &to[(std::size_t(y) * std::size_t(newWidth) + std::size_t(x)) * bytes]);
-        };
-        // Forward mapping leaves gaps between the turned pixels: a first pass writes every
-        // pixel beside its place as well, the second writes each at its own place.
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const std::size_t i = std::size_t(y) * std::size_t(w) + std::size_t(x);
-                const IntPoint p = places[i];
-                const std::uint8_t* pixel = &from[i * bytes];
-                if (x != 0) {
-                    put(p.x - 1, p.y, pixel);
-                    put(p.x + 1, p.y, pixel);
-                }
-                if (y != 0) {
-                    put(p.x, p.y - 1, pixel);
-                    put(p.x, p.y + 1, pixel);
-                }
-            }
-        for (std::size_t i = 0; i < places.size(); ++i) put(places[i].x, places[i].y, &from[i * bytes]);
+        frames[f].resize(shown.size() * bytes);
+        if (trueColour_) Gather<3>(copy_.frames[f].data(), shown, background_, frames[f].data());
+        else Gather<1>(copy_.frames[f].data(), shown, background_, frames[f].data());
     }
     brush.frames = std::move(frames);
     brush.width = newWidth;

@@ -341,6 +341,36 @@ stamp_at 200 170
 shot=$(shot_when loaded-stamp "$((pic_x + 199))" "$((pic_y + 170))" 0,0,0)
 expect_rgb "$shot" $((pic_x + 199)) $((pic_y + 170)) "0,0,0" "the loaded brush's line"
 expect_rgb "$shot" $((pic_x + 200)) $((pic_y + 170)) "255,255,255" "beside the loaded brush's line"
+
+begin "stretch the brush with the mouse and open the deform dialog"
+# "Stretch" is the B&rush menu's thirteenth item. It hangs the 11 x 21 brush from its
+# bottom-right corner: a press at (150, 100) fixes its top-left at (139, 79), and the
+# drag down to (150, 121) makes it 11 x 42, the line now rows 2 to 41 of column 5.
+xdotool key alt+r
+sleep 0.3
+for _ in $(seq 12); do xdotool key Down; done
+xdotool key Return
+xdotool mousemove --sync $((main_x + pic_x + 150)) $((main_y + pic_y + 100))
+xdotool mousedown 1
+for y in 105 110 115 121; do xdotool mousemove --sync $((main_x + pic_x + 150)) $((main_y + pic_y + y)); done
+xdotool mouseup 1
+# The release centres the handle, (5, 21); stamped at (220, 100) the brush's top-left is
+# (214, 79), so the line runs down column 219 from row 81 to row 120.
+# shellcheck disable=SC2086
+click_at $paint_button 1
+stamp_at 220 100
+shot=$(shot_when stretched-stamp "$((pic_x + 219))" "$((pic_y + 118))" 0,0,0)
+expect_rgb "$shot" $((pic_x + 219)) $((pic_y + 85)) "0,0,0" "the stretched brush's line, near its top"
+expect_rgb "$shot" $((pic_x + 219)) $((pic_y + 118)) "0,0,0" "the stretched brush's line, twice as long"
+expect_rgb "$shot" $((pic_x + 219)) $((pic_y + 123)) "255,255,255" "below the stretched line"
+expect_rgb "$shot" $((pic_x + 220)) $((pic_y + 118)) "255,255,255" "beside the stretched line"
+# "Deform..." two items further down: its corners round the brush; Cancel closes it.
+xdotool key alt+r
+sleep 0.3
+for _ in $(seq 14); do xdotool key Down; done
+xdotool key Return
+answer "Brush Deform Tool" key Escape
+wait_gone "Brush Deform Tool"
 # The single pixel again, in the foreground colour, for the steps that follow.
 xdotool key ctrl+1
 

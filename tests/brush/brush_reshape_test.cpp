@@ -150,32 +150,93 @@ TEST(BrushRotation, StraightDownLeavesTheBrushAsItWas) {
     EXPECT_EQ(r.handleX, before.handleX);
 }
 
-TEST(BrushRotation, ATurnLeavesNoHolesAndTurnsEveryFrameAlike) {
-    PaintBrush brush;
-    GrabCounting(brush, false, 40, 20, 2);
-    BrushRecord& r = brush.Current(false);
-    r.frames[0].assign(40 * 20, 9);  // solid
-    r.frames[1].assign(40 * 20, 11);
-    const BrushRotation rotation(r, false, kIndexZero);
-    const double angle = 30.0 / 57.29577951471995;
-    ASSERT_TRUE(rotation.TurnTo(r, angle));
-    const TurnedOutline outline = TurnOutline(40, 20, angle);
-    EXPECT_EQ(r.width, outline.width);
-    EXPECT_EQ(r.height, outline.height);
-    // The turned rectangle's inside is solid: its middle pixels are all brush pixels.
-    int solid = 0;
-    for (std::size_t i = 0; i < r.frames[0].size(); ++i) {
-        EXPECT_TRUE(r.frames[0][i] == 0 || r.frames[0][i] == 9);
-        EXPECT_EQ(r.frames[1][i] == 11, r.frames[0][i] == 9);
-        solid += r.frames[0][i] == 9;
+// Pixels of `value` that have the value on both sides along their row or column but are
+// not it themselves: holes inside a solid shape.
+int Holes(const BrushRecord& r, std::uint8_t value) {
+    const auto at = [&](int x, int y) { return r.frames[0][std::size_t(y * r.width + x)] == value; };
+    int holes = 0;
+    for (int y = 0; y < r.height; ++y) {
+        int first = r.width, last = -1;
+        for (int x = 0; x < r.width; ++x)
+            if (at(x, y)) first = std::min(first, x), last = x;
+        for (int x = first; x <= last; ++x) holes += !at(x, y);
     }
-    EXPECT_GE(solid, 40 * 20);
-    // Every pixel on a line through the middle, between the outline's edges, is filled.
-    const int middleRow = r.height / 2;
-    int first = -1, last = -1;
-    for (int x = 0; x < r.width; ++x)
-        if (r.frames[0][std::size_t(middleRow * r.width + x)] == 9) last = x, first = first < 0 ? x : first;
-    for (int x = first; x <= last; ++x) EXPECT_EQ(r.frames[0][std::size_t(middleRow * r.width + x)], 9) << x;
+    for (int x = 0; x < r.width; ++x) {
+        int first = r.height, last = -1;
+        for (int y = 0; y < r.height; ++y)
+            if (at(x, y)) first = std::min(first, y), last = y;
+        for (int y = first; y <= last; ++y) holes += !at(x, y);
+    }
+    return holes;
+}
+
+TEST(BrushRotation, ATurnLeavesNoHolesAndTurnsEveryFrameAlike) {
+    for (const int degrees : {30, 45, 60, 135, 200, 300}) {
+        SCOPED_TRACE(degrees);
+        PaintBrush brush;
+        GrabCounting(brush, false, 40, 20, 2);
+        BrushRecord& r = brush.Current(false);
+        r.frames[0].assign(40 * 20, 9);  // solid
+        r.frames[1].assign(40 * 20, 11);
+        const BrushRotation rotation(r, false, kIndexZero);
+        const double angle = degrees / 57.29577951471995;
+        ASSERT_TRUE(rotation.TurnTo(r, angle));
+        const TurnedOutline outline = TurnOutline(40, 20, angle);
+        EXPECT_EQ(r.width, outline.width);
+        EXPECT_EQ(r.height, outline.height);
+        int solid = 0;
+        for (std::size_t i = 0; i < r.frames[0].size(); ++i) {
+            EXPECT_TRUE(r.frames[0][i] == 0 || r.frames[0][i] == 9);
+            EXPECT_EQ(r.frames[1][i] == 11, r.frames[0][i] == 9);
+            solid += r.frames[0][i] == 9;
+        }
+        EXPECT_GE(solid, 40 * 20 * 9 / 10);
+        EXPECT_EQ(Holes(r, 9), 0);
+    }
+}
+
+// The turn done the long way: every pixel into a square work picture of twice the
+// whole-pixel diagonal about its middle, beside its place first and then at it, and the
+// turned outline's box cut out.
+Bytes TurnedTheLongWay(const BrushRecord& copy, double angle, std::uint8_t background) {
+    const int w = copy.width, h = copy.height;
+    const int d = int(std::sqrt(double(w * w + h * h)));
+    std::vector<std::uint8_t> work(std::size_t(4 * d * d), background);
+    const auto put = [&](int row, int column, std::uint8_t v) {
+        if (row >= 0 && column >= 0 && row < 2 * d && column < 2 * d) work[std::size_t(row * 2 * d + column)] = v;
+    };
+    for (int pass = 0; pass < 2; ++pass)
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const int row = d + int(y * std::cos(angle) - x * std::sin(angle));
+                const int column = d + int(y * std::sin(angle) + x * std::cos(angle));
+                const std::uint8_t v = copy.frames[0][std::size_t(y * w + x)];
+                if (pass == 1) {
+                    put(row, column, v);
+                    continue;
+                }
+                if (x != 0) put(row, column - 1, v), put(row, column + 1, v);
+                if (y != 0) put(row - 1, column, v), put(row + 1, column, v);
+            }
+    const TurnedOutline box = TurnOutline(w, h, angle);
+    Bytes cut;
+    for (int row = 0; row < box.height; ++row)
+        for (int column = 0; column < box.width; ++column)
+            cut.push_back(work[std::size_t((d + box.top + row) * 2 * d + d + box.left + column)]);
+    return cut;
+}
+
+TEST(BrushRotation, EveryPixelLandsWhereTheWorkPictureWouldPutIt) {
+    PaintBrush brush;
+    GrabCounting(brush, false, 9, 5, 1, 1);
+    const BrushRecord copy = brush.Current(false);
+    const BrushRotation rotation(copy, false, kIndexZero);
+    for (const double angle : {0.3, 1.0, 2.2, -0.7, -2.9}) {
+        SCOPED_TRACE(angle);
+        BrushRecord& r = brush.Current(false);
+        ASSERT_TRUE(rotation.TurnTo(r, angle));
+        EXPECT_EQ(r.frames[0], TurnedTheLongWay(copy, angle, 0));
+    }
 }
 
 // --- Deform ------------------------------------------------------------------------------------
