@@ -184,7 +184,7 @@ void GrabTool::End(IntPoint point) {
     if (!c.HasPicture() || c.document == nullptr || c.ui == nullptr) return;
     const DibSize size = c.currentImage->image->GetSize();
     const IntRect area = GrabRectangle(press_, point, size.width, size.height);
-    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames};
+    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames, c.Target().isProtected};
     if (GrabBrush(c.brush, *c.document, area, nullptr, settings, true, *c.ui)) c.RequestTool(tool_id::kPaint);
 }
 
@@ -217,7 +217,7 @@ void FreehandGrabTool::End(IntPoint point) {
     // Let go off the picture: no grab.
     if (point.x < 0 || point.y < 0 || point.x >= size.width || point.y >= size.height) return;
     const IntRect area = outline->Close();
-    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames};
+    const GrabSettings settings{c.settings.animatedBrush != 0, c.requestedBrushFrames, c.Target().isProtected};
     if (GrabBrush(c.brush, *c.document, area, &outline->Mask(), settings, false, *c.ui))
         c.RequestTool(tool_id::kPaint);
 }

@@ -31,7 +31,8 @@ std::uint32_t RequestedFrames(const CAnimDoc& document, const GrabSettings& sett
 }
 
 void CopyArea(const COXDIB& image, const IntRect& area, const GrabMask* mask, bool trueColour,
-              const std::uint8_t* background, std::vector<std::uint8_t>& pixels) {
+              const std::uint8_t* background, const std::function<bool(std::uint8_t)>& isProtected,
+              std::vector<std::uint8_t>& pixels) {
     const int bytes = trueColour ? 3 : 1;
     const DibSize size = image.GetSize();
     pixels.assign(std::size_t(area.Width()) * std::size_t(area.Height()) * std::size_t(bytes), 0);
@@ -49,7 +50,9 @@ void CopyArea(const COXDIB& image, const IntRect& area, const GrabMask* mask, bo
                 out[1] = p[1];
                 out[2] = p[0];
             } else {
-                out[0] = image.Line(y)[x];
+                // A colour the stencil protects is not taken: the brush is transparent there.
+                const std::uint8_t index = image.Line(y)[x];
+                out[0] = isProtected && isProtected(index) ? background[0] : index;
             }
         }
     }
@@ -175,7 +178,7 @@ bool GrabBrush(PaintBrush& brush, CAnimDoc& document, const IntRect& area, const
         }
         try {
             grabbed.frames.emplace_back();
-            CopyArea(*source->image, area, mask, trueColour, background, grabbed.frames.back());
+            CopyArea(*source->image, area, mask, trueColour, background, settings.isProtected, grabbed.frames.back());
         } catch (const std::bad_alloc&) {
             // Many large frames may not fit: the brush stays as it was, and the user hears why.
             ui.ShowMessage("There is not enough memory for a brush of this size and this many frames.",

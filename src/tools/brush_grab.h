@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "brush/paint_brush.h"
@@ -48,6 +49,9 @@ private:
 struct GrabSettings {
     bool animated = false;
     int requestedFrames = 0;  // "Anim Brush" / "Requested Size"; 0 when not stored
+    // The palette indices the colour stencil protects (none when empty): a palette grab
+    // leaves them out, as the background.
+    std::function<bool(std::uint8_t)> isProtected = {};
 };
 
 // The rectangle grab's area from a press and a release, both corners inside, cut to the

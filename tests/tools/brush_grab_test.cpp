@@ -82,6 +82,16 @@ TEST_F(BrushGrab, APaletteGrabTakesIndicesHandleAndPaletteAndBecomesTheGrabbedBr
     EXPECT_EQ(brush.Previous(false).width, 4);
 }
 
+TEST_F(BrushGrab, APaletteGrabLeavesOutTheColoursTheStencilProtects) {
+    Make({8});
+    doc.SetBackground(77);
+    // Row 2 of the frame holds indices 20 to 29; the stencil protects 22.
+    GrabSettings settings;
+    settings.isProtected = [](std::uint8_t index) { return index == 22; };
+    ASSERT_TRUE(Grab(IntRect{1, 2, 4, 3}, settings));
+    EXPECT_EQ(brush.Current(false).frames[0], (std::vector<std::uint8_t>{21, 77, 23}));
+}
+
 TEST_F(BrushGrab, ATrueColourGrabStoresRedGreenBlueAndRemembersTheTablesBackground) {
     Make({24});
     doc.SetTableColour(5, MakeColour(9, 8, 7));
