@@ -136,6 +136,8 @@ constexpr CommandInfo kCommands[] = {
     {32788, "Spray", "", "", "tool-spray", "Spray the brush around the pointer", {}, CommandKind::Tool},
     {32778, "Magnify", "", "", "tool-magnify", "Zoom in (left) or out (right)", {}, CommandKind::Tool},
     {32790, "Handle", "", "transform-move", "", "Move the picture in the window", {}, CommandKind::Tool},
+    {32793, "Colour Stencil", "", "", "tool-stencil", "Protect the chosen palette colours from paint", {},
+     CommandKind::Toggle, "Left Click - Stencil On/Off / Right Click - Choose Colours"},
     {32794, "Symmetry Pattern", "", "", "tool-symmetry", "Paint symmetric copies", {}, CommandKind::Toggle},
     {32795, "Scroll push", "", "", "tool-scroll-push", "Scroll when a stroke leaves the window", {}, CommandKind::Toggle},
     {32786, "Palette", "", "", "palette-view", "Choose the painting colours", {}, CommandKind::Plain,

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/colour.h"
+#include "document/colour_stencil.h"
 #include "document/anim_frame.h"
 #include "document/document_environment.h"
 #include "document/document_observer.h"
@@ -146,6 +147,7 @@ public:
     bool openFailureTold = false;
     bool isAnimation = false;
     bool isLayered = false;
+    ColourStencil stencil;
     // Playback.
     bool tickShown = false;
     bool playing = false;

@@ -29,6 +29,12 @@ void PickTool::End(IntPoint point) {
     const PointerColour colour = ColourAt(*c.currentImage->image, point);
     CAnimDoc& doc = *c.document;
     const bool left = (buttons_ & pointer_flags::kLeft) != 0;
+    // While the stencil window chooses, a pick protects or frees the index, and the pick
+    // tool stays for the next one.
+    if (colour.palette && doc.stencil.choosing) {
+        doc.stencil.Toggle(colour.index);
+        return;
+    }
     // The brush follows the new colours as the document tells of them.
     if (colour.palette) {
         if (left) doc.SetForeground(colour.index);

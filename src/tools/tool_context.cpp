@@ -103,6 +103,10 @@ PaintTarget ToolContext::Target(unsigned buttons) {
     t.rightButton = (buttons & pointer_flags::kRight) != 0;
     t.guard = document->Undo().GuardFor(*currentImage);
     t.antiAlias = settings.brushAntiAlias != 0;
+    if (stencilOn && !t.TrueColour()) {
+        const ColourStencil* stencil = &document->stencil;
+        t.isProtected = [stencil](std::uint8_t index) { return stencil->Protects(index); };
+    }
     if (!t.TrueColour()) {
         // The band colours: the palette's darkest and lightest entries, first of each.
         unsigned darkest = 0, lightest = 0, low = ~0u, high = 0;

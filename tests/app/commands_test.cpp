@@ -178,6 +178,29 @@ TEST_F(CommandsTest, ThePaletteButtonOpensTheSmallPaletteThenTheEditWindow) {
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"open view", "open edit", "close view", "close edit"}));
 }
 
+TEST_F(CommandsTest, TheStencilButtonTurnsItOnAndItsWindowTakesThePalettesPlace) {
+    OpenPicture();
+    ASSERT_TRUE(Run(tool_id::kStencil));
+    EXPECT_TRUE(tools.stencilOn);
+    EXPECT_EQ(CommandChecked(tool_id::kStencil, Context()), true);
+    ASSERT_TRUE(Run(tool_id::kPalette));  // the small palette
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kStencil)));
+    ASSERT_TRUE(Run(cmd::kPaletteEdit));  // the edit window closes the stencil's
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"open view", "close view", "open stencil", "close stencil",
+                                                     "open edit"}));
+    ASSERT_TRUE(Run(tool_id::kStencil));
+    EXPECT_FALSE(tools.stencilOn);
+
+    // A true-colour picture has no palette to protect.
+    doc.FindFrame(0)->image->CreateBlank(24, 20, 10);
+    doc.FindFrame(0)->colourMode = ColourMode::TrueColour;
+    shell.calls.clear();
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kStencil)));
+    EXPECT_TRUE(env.ui.OnlyMessageIs("Stencil is only available for 256, 16 or 2 colour images.",
+                                     "Stencil Not Available", MessageIcon::Information));
+    EXPECT_TRUE(shell.calls.empty());
+}
+
 TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {
     OpenPicture(ColourMode::TrueColour);
     doc.FindFrame(0)->image->CreateBlank(24, 20, 10);

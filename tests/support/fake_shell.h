@@ -36,11 +36,11 @@ public:
     bool PaletteWindowOpen(PaletteWindow window) override { return open[int(window)]; }
     void ShowPaletteWindow(PaletteWindow window, bool show) override {
         if (open[int(window)] != show)
-            calls.push_back(std::string(show ? "open " : "close ") +
-                            (window == PaletteWindow::Edit ? "edit" : "view"));
+            calls.push_back(std::string(show ? "open " : "close ") + kNames[int(window)]);
         open[int(window)] = show;
     }
-    bool open[2] = {false, false};
+    static constexpr const char* kNames[] = {"edit", "view", "stencil"};
+    bool open[3] = {false, false, false};
 };
 
 }  // namespace quillor::testing

@@ -77,6 +77,49 @@ TEST_F(Tools, APaintStrokeUsesTheBrushAndCanBeUndone) {
     EXPECT_EQ(Index(3, 2), 0);
 }
 
+TEST_F(Tools, TheStencilKeepsPaintFillsAndGrabsOffTheColoursItProtects) {
+    Open(8);
+    for (int x = 0; x < 10; ++x) doc.FindFrame(0)->image->Line(2)[x] = std::uint8_t(x < 5 ? 5 : 6);
+    doc.stencil.Set(5, true);
+    doc.SetForeground(9);
+    tools.RebuildBrush();
+    tools.stencilOn = true;
+    Stroke(kLeft, {{0, 2}, {9, 2}});
+    EXPECT_EQ(Index(2, 2), 5);  // protected
+    EXPECT_EQ(Index(6, 2), 9);  // free
+    tools.SelectTool(tool_id::kFill);
+    Stroke(kLeft, {{1, 2}});
+    EXPECT_EQ(Index(1, 2), 5);  // a fill from a protected colour does nothing
+    tools.SelectTool(tool_id::kGrab);
+    Stroke(kLeft, {{3, 2}, {6, 2}});
+    EXPECT_EQ(tools.brush.Current(false).frames[0], (std::vector<std::uint8_t>{0, 0, 9, 9}));
+    // Off, the stencil protects nothing; true-colour pictures never have one.
+    tools.stencilOn = false;
+    tools.SelectTool(tool_id::kPaint);
+    tools.brush.UseSinglePixel(tools.Target(), env.ui);
+    Stroke(kLeft, {{0, 2}, {3, 2}});
+    EXPECT_EQ(Index(1, 2), 9);
+    EXPECT_FALSE(tools.Target().isProtected);
+}
+
+TEST_F(Tools, WhileTheStencilWindowChoosesAPickProtectsOrFreesTheIndexAndStays) {
+    Open(8);
+    tools.SelectTool(tool_id::kLine);
+    doc.FindFrame(0)->image->Line(4)[4] = 7;
+    doc.stencil.choosing = true;
+    tools.SelectTool(tool_id::kPick);
+    Stroke(kLeft, {{4, 4}});
+    EXPECT_TRUE(doc.stencil.Protects(7));
+    EXPECT_EQ(doc.Foreground(), 1);  // the painting colours are left alone
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPick);
+    Stroke(kRight, {{4, 4}});
+    EXPECT_FALSE(doc.stencil.Protects(7));
+    doc.stencil.choosing = false;
+    Stroke(kLeft, {{4, 4}});
+    EXPECT_EQ(doc.Foreground(), 7);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
+}
+
 TEST_F(Tools, RightButtonShapesPaintTheBackground) {
     Open(24);
     doc.SetTableColour(0, MakeColour(10, 20, 30));

@@ -7,6 +7,7 @@
 
 #include "document/anim_doc.h"
 #include "palette/palette_table.h"
+#include "palette/ui/colour_stencil_window.h"
 #include "palette/ui/palette_edit_window.h"
 #include "palette/ui/small_palette_window.h"
 #include "support/fake_document_environment.h"
@@ -72,6 +73,46 @@ TEST_F(PaletteWindows, TheSmallPaletteSetsBothColoursAndShowsThem) {
     doc.FindFrame(0)->colourMode = ColourMode::Colours16;
     QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, Middle(SmallPaletteModel::CellOf(20)));
     EXPECT_EQ(doc.Foreground(), 5);
+}
+
+TEST_F(PaletteWindows, TheStencilWindowMarksEntriesByDraggingAndLetsGoOfATrueColourPicture) {
+    std::vector<CAnimDoc*> told;
+    ColourStencilWindow window([this] { return &doc; }, [&told](CAnimDoc* d) { told.push_back(d); });
+    window.Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(told, (std::vector<CAnimDoc*>{&doc}));  // the picture now chooses
+
+    // A left drag down the first column protects every entry it crosses.
+    const QPoint from = Middle(ColourStencilModel::SwatchOf(2)), to = Middle(ColourStencilModel::SwatchOf(5));
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), window.mapToGlobal(QPointF(to)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_TRUE(doc.stencil.Protects(2));
+    EXPECT_TRUE(doc.stencil.Protects(5));
+    EXPECT_EQ(window.hover->text(), "Colour: 5");
+    // Shown as a black marker framed in white.
+    const QImage shown = window.grab().toImage();
+    const IntRect marker = ColourStencilModel::MarkerOf(5);
+    EXPECT_EQ(shown.pixel(marker.left + 2, marker.top + 5), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(marker.left, marker.top + 5), qRgb(255, 255, 255));
+    EXPECT_EQ(shown.pixel(ColourStencilModel::MarkerOf(6).left + 2, marker.top + 18), qRgb(255, 255, 255));
+
+    QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, to);
+    EXPECT_FALSE(doc.stencil.Protects(5));
+    window.invert->click();
+    EXPECT_FALSE(doc.stencil.Protects(2));
+    EXPECT_TRUE(doc.stencil.Protects(5));
+    window.clear->click();
+    EXPECT_FALSE(doc.stencil.Protects(5));
+
+    // An undo that makes the picture true colour closes the window, and nothing chooses.
+    doc.FindFrame(0)->image->CreateBlank(24, 20, 10);
+    doc.FindFrame(0)->colourMode = ColourMode::TrueColour;
+    window.Refresh();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(told.back(), nullptr);
 }
 
 }  // namespace

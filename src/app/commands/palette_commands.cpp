@@ -48,8 +48,23 @@ void Spread(CommandContext& c) {
     SpreadPalettes(*c.document, model.From(), model.To());
 }
 
+// The stencil window takes the clicks on the picture that the palette windows would:
+// never both at once.
 void Toggle(CommandContext& c, Window window) {
-    c.shell.ShowPaletteWindow(window, !c.shell.PaletteWindowOpen(window));
+    const bool open = !c.shell.PaletteWindowOpen(window);
+    if (open) c.shell.ShowPaletteWindow(Window::Stencil, false);
+    c.shell.ShowPaletteWindow(window, open);
+}
+
+void ColourStencil(CommandContext& c) {
+    if (!OnPalettePicture(c)) {
+        c.ui.ShowMessage("Stencil is only available for 256, 16 or 2 colour images.", "Stencil Not Available",
+                         MessageIcon::Information);
+        return;
+    }
+    c.shell.ShowPaletteWindow(Window::Edit, false);
+    c.shell.ShowPaletteWindow(Window::View, false);
+    c.shell.ShowPaletteWindow(Window::Stencil, true);
 }
 
 // The palette button of the "Tools" bar: the small palette, or, when that is open
@@ -60,6 +75,7 @@ void PaletteButton(CommandContext& c) {
         return;
     }
     c.shell.ShowPaletteWindow(Window::Edit, false);
+    c.shell.ShowPaletteWindow(Window::Stencil, false);
     c.shell.ShowPaletteWindow(Window::View, true);
 }
 
@@ -88,6 +104,7 @@ constexpr Command kCommands[] = {
     {tool_id::kPalette, HasDocument, nullptr, PaletteButton},
     {tool_id::kPalette + tool_id::kRightClickOffset, HasDocument, nullptr,
      [](CommandContext& c) { Toggle(c, Window::Edit); }},
+    {tool_id::kStencil + tool_id::kRightClickOffset, HasDocument, nullptr, ColourStencil},
 };
 
 }  // namespace

@@ -40,8 +40,9 @@ public:
     virtual void CopyFrameToClipboard() = 0;
 
     // --- The palette windows -----------------------------------------------------------------------
-    // The palette edit window ("Palette Edit") and the small palette ("Palette View").
-    enum class PaletteWindow { Edit, View };
+    // The palette edit window ("Palette Edit"), the small palette ("Palette View") and
+    // the "Colour Stencil" window.
+    enum class PaletteWindow { Edit, View, Stencil };
     virtual bool PaletteWindowOpen(PaletteWindow window) = 0;
     virtual void ShowPaletteWindow(PaletteWindow window, bool open) = 0;
 

@@ -106,6 +106,8 @@ constexpr Command kCommands[] = {
     {tool_id::kHandle, Always, Selected<tool_id::kHandle>, Select<tool_id::kHandle>},
     {tool_id::kSymmetry, Always, [](const CommandContext& c) { return c.tools.symmetryOn; },
      [](CommandContext& c) { c.tools.symmetryOn = !c.tools.symmetryOn; }},
+    {tool_id::kStencil, Always, [](const CommandContext& c) { return c.tools.stencilOn; },
+     [](CommandContext& c) { c.tools.stencilOn = !c.tools.stencilOn; }},
     {tool_id::kScrollPush, Always, [](const CommandContext& c) { return c.tools.scrollPushOn; },
      [](CommandContext& c) { c.tools.scrollPushOn = !c.tools.scrollPushOn; }},
     {RightClick(tool_id::kPaint), HasDocument, nullptr, ChooseBrushShape},

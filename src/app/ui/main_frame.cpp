@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -31,6 +32,7 @@
 #include "app/ui/tool_grid_bar.h"
 #include "app/window_placement.h"
 #include "palette/ui/palette_edit_window.h"
+#include "palette/ui/colour_stencil_window.h"
 #include "palette/ui/small_palette_window.h"
 #include "platform/ui/qt_interaction.h"
 #include "tools/brush_picture.h"
@@ -472,21 +474,42 @@ void CMainFrame::PrintSetup() {
     dialog.exec();
 }
 
+PaletteWindowBase*& CMainFrame::PaletteWindowFor(PaletteWindow window) {
+    switch (window) {
+        case PaletteWindow::Edit: return paletteEdit_;
+        case PaletteWindow::View: return paletteView_;
+        case PaletteWindow::Stencil: break;
+    }
+    return paletteStencil_;
+}
+
 bool CMainFrame::PaletteWindowOpen(PaletteWindow window) {
-    PaletteWindowBase* shown = window == PaletteWindow::Edit ? paletteEdit_ : paletteView_;
+    PaletteWindowBase* shown = PaletteWindowFor(window);
     return shown != nullptr && shown->isVisible();
 }
 
 void CMainFrame::ShowPaletteWindow(PaletteWindow window, bool open) {
-    PaletteWindowBase*& shown = window == PaletteWindow::Edit ? paletteEdit_ : paletteView_;
+    PaletteWindowBase*& shown = PaletteWindowFor(window);
     if (!open) {
         if (shown != nullptr) shown->hide();
         return;
     }
     if (shown == nullptr) {
         auto active = [this] { return ActiveDocument(); };
-        if (window == PaletteWindow::Edit) shown = new PaletteEditWindow(active, ui_, this);
-        else shown = new CSmallPaletteDlg(active, this);
+        switch (window) {
+            case PaletteWindow::Edit: shown = new PaletteEditWindow(active, ui_, this); break;
+            case PaletteWindow::View: shown = new CSmallPaletteDlg(active, this); break;
+            case PaletteWindow::Stencil:
+                // Only the document the window shows chooses; every other one paints.
+                // The window may outlive the document area as the program closes.
+                shown = new ColourStencilWindow(active, [area = QPointer<QMdiArea>(mdi_)](CAnimDoc* choosing) {
+                    if (area.isNull()) return;
+                    for (QMdiSubWindow* w : area->subWindowList())
+                        if (auto* frame = dynamic_cast<CBitmapEditViewFrame*>(w))
+                            frame->Document().stencil.choosing = &frame->Document() == choosing;
+                }, this);
+                break;
+        }
         connect(shown, &PaletteWindowBase::changed, this, [this] { UpdateCommandStates(); });
     }
     shown->Open();

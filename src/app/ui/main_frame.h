@@ -104,6 +104,8 @@ private:
     // where they were.
     PaletteWindowBase* paletteEdit_ = nullptr;
     PaletteWindowBase* paletteView_ = nullptr;
+    PaletteWindowBase* paletteStencil_ = nullptr;
+    PaletteWindowBase*& PaletteWindowFor(PaletteWindow window);
     bool closing_ = false;
 };
 

@@ -264,7 +264,9 @@ void CBitmapEditView::PickColour() {
     const DibSize size = image->GetSize();
     if (at.x < 0 || at.y < 0 || at.x >= size.width || at.y >= size.height) return;
     const PointerColour picked = ColourAt(*image, at);
-    if (picked.palette) {
+    if (picked.palette && document_.stencil.choosing) {
+        document_.stencil.Toggle(picked.index);
+    } else if (picked.palette) {
         document_.SetForeground(picked.index);
     } else {
         document_.SetTableColour(255, picked.colour);
