@@ -185,6 +185,8 @@ paint_button=$(tool_button 0)
 pick_button=$(tool_button 1)
 grab_button=$(tool_button 8)
 spray_button=$(tool_button 11)
+# After magnify and handle come the palette and the colour stencil.
+stencil_button=$(tool_button 15)
 
 begin "right-click the Spray button for its options"
 # shellcheck disable=SC2086
@@ -373,6 +375,36 @@ answer "Brush Deform Tool" key Escape
 wait_gone "Brush Deform Tool"
 # The single pixel again, in the foreground colour, for the steps that follow.
 xdotool key ctrl+1
+
+begin "protect a colour with the stencil and paint over it"
+# The stencil's window open, a pick protects the black of the first stroke.
+# shellcheck disable=SC2086
+click_at $stencil_button 3
+wait_window "Colour Stencil" >/dev/null
+# shellcheck disable=SC2086
+click_at $pick_button 1
+xdotool mousemove --sync $((main_x + pic_x + 109)) $((main_y + pic_y + 50))
+xdotool mousemove --sync $((main_x + pic_x + 110)) $((main_y + pic_y + 50)) click 1
+answer "Colour Stencil" key Escape
+wait_gone "Colour Stencil"
+# Stencil on; the blue of the second stroke picked as the colour to paint with.
+# shellcheck disable=SC2086
+click_at $stencil_button 1
+xdotool mousemove --sync $((main_x + pic_x + 59)) $((main_y + pic_y + 80))
+xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 80)) click 1
+# A stroke down across the black one: the black stays.
+xdotool mousemove --sync $((main_x + pic_x + 120)) $((main_y + pic_y + 40))
+xdotool mousemove --sync $((main_x + pic_x + 120)) $((main_y + pic_y + 41))
+xdotool mousedown 1
+for y in 45 50 55 60; do xdotool mousemove --sync $((main_x + pic_x + 120)) $((main_y + pic_y + y)); done
+xdotool mouseup 1
+xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
+shot=$(shot_when stencilled "$((pic_x + 120))" "$((pic_y + 45))" 0,0,170)
+expect_rgb "$shot" $((pic_x + 120)) $((pic_y + 45)) "0,0,170" "the stroke above the protected black"
+expect_rgb "$shot" $((pic_x + 120)) $((pic_y + 50)) "0,0,0" "the protected black under the stroke"
+expect_rgb "$shot" $((pic_x + 120)) $((pic_y + 55)) "0,0,170" "the stroke below the protected black"
+# shellcheck disable=SC2086
+click_at $stencil_button 1
 
 begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))
