@@ -140,6 +140,8 @@ constexpr CommandInfo kCommands[] = {
      CommandKind::Toggle, "Left Click - Stencil On/Off / Right Click - Choose Colours"},
     {32794, "Symmetry Pattern", "", "", "tool-symmetry", "Paint symmetric copies", {}, CommandKind::Toggle},
     {32795, "Scroll push", "", "", "tool-scroll-push", "Scroll when a stroke leaves the window", {}, CommandKind::Toggle},
+    {32776, "Red Eye Filter", "", "", "tool-red-eye", "Reduce red eye in a rectangle of a photograph", {},
+     CommandKind::Tool, "Left Click - Red Eye Filter / Right Click - Settings"},
     {32786, "Palette", "", "", "palette-view", "Choose the painting colours", {}, CommandKind::Plain,
      "Left Click - Palette / Right Click - Edit Palette"},
     {32797, "Clear Screen", "Del", "edit-clear-all", "", "Fill the frame with the background colour"},

@@ -18,6 +18,7 @@
 #include "filters/despeckle.h"
 #include "filters/filter_applicability.h"
 #include "filters/median.h"
+#include "filters/red_eye.h"
 #include "filters/sharpen.h"
 #include "platform/interaction.h"
 
@@ -85,7 +86,8 @@ const std::set<std::string>& ImageStepValueOptions() {
     static const std::set<std::string> names = {"--colours", "--dither",  "--flip",    "--resize",
                                                 "--filter",  "--crop",    "--background", "--sharpen",
                                                 "--blur",    "--simplify", "--balance", "--contrast",
-                                                "--gamma"};
+                                                "--gamma",   "--red-eye", "--red-eye-saturation",
+                                                "--red-eye-range"};
     return names;
 }
 
@@ -101,6 +103,13 @@ bool ParseImageSteps(const CliOptions& options, std::vector<ImageStep>& steps, S
     std::size_t nextPalette = 0;
     int method = 0;
     bool bilinear = true;
+    // The red-eye settings hold for every rectangle, wherever they are given.
+    int redEyeSaturation = 50, redEyeRange = 50;
+    for (const auto& [name, percent] : {std::pair{"--red-eye-saturation", &redEyeSaturation},
+                                        std::pair{"--red-eye-range", &redEyeRange}}) {
+        const auto given = options.values.find(name);
+        if (given != options.values.end() && !InRange(name, given->second, 0, 100, *percent)) return false;
+    }
     for (const auto& [name, value] : options.sequence) {
         ImageStep step;
         if (name == "--order-palette" || name == "--load-palette" || name == "--remap-to") {
@@ -155,6 +164,11 @@ bool ParseImageSteps(const CliOptions& options, std::vector<ImageStep>& steps, S
                 !InRange(name, value.substr(a + 1, b - a - 1), -100, 100, step.green) ||
                 !InRange(name, value.substr(b + 1), -100, 100, step.blue))
                 return Refuse(name, value, "R,G,B, each -100 to 100");
+        } else if (name == "--red-eye") {
+            step.kind = Kind::RedEye;
+            if (!Geometry(value, true, step)) return Refuse(name, value, "WIDTHxHEIGHT+X+Y");
+            step.saturation = redEyeSaturation;
+            step.range = redEyeRange;
         } else if (name == "--despeckle") {
             step.kind = Kind::Despeckle;
         } else if (name == "--auto-brightness") {
@@ -211,6 +225,14 @@ bool ApplyImageSteps(COXDIB& image, ColourMode& mode, const std::string& in, con
                 break;
             case Kind::Contrast: done = Contrast(image, image, mode, step.amount); break;
             case Kind::Gamma: done = Gamma(image, image, step.amount); break;
+            case Kind::RedEye:
+                if (mode != ColourMode::TrueColour) {
+                    ui.ShowMessage(kRedEyeNotAvailableText, kRedEyeNotAvailableTitle, MessageIcon::Information);
+                    return false;
+                }
+                done = ReduceRedEye(image, {step.x, step.y, step.x + step.width, step.y + step.height},
+                                    {step.saturation, step.range});
+                break;
         }
         if (!done) {
             std::fprintf(stderr, "quillor: '%s' could not be changed as asked (out of memory?)\n", in.c_str());

@@ -34,20 +34,23 @@ struct ImageStep {
         Balance,
         Contrast,
         Gamma,
+        RedEye,
     };
     Kind kind = Kind::Palette;
     PaletteStep palette;
     ColourMode mode = ColourMode::TrueColour;  // Colours
     int method = 0;                            // Colours: 0 none, 1 2value, 2 floyd
-    int width = 0;                             // Resize, Crop
+    int width = 0;                             // Resize, Crop, RedEye
     int height = 0;
-    int x = 0;                                 // Crop
+    int x = 0;                                 // Crop, RedEye
     int y = 0;
     bool bilinear = true;                      // Resize
     int amount = 0;                            // percentages, factor, contrast, gamma
     int red = 0;                               // Balance
     int green = 0;
     int blue = 0;
+    int saturation = 50;                       // RedEye, percent
+    int range = 50;
 };
 
 // The options that are steps, and their modifiers, for the option parser.

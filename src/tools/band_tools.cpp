@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "document/anim_frame.h"
+#include "filters/red_eye.h"
 #include "paint/shape_drawing.h"
 #include "tools/brush_grab.h"
 #include "tools/tool_context.h"
@@ -173,9 +174,28 @@ void DraggedRectangleTool::Begin(IntPoint) { band_ = {}; }
 void DraggedRectangleTool::Drag(IntPoint point) {
     ToolContext& c = Context();
     BandOutline(c, band_, false, true);
-    band_ = SquareBand(press_, point, false);
+    band_ = BandTo(point);
     BandOutline(c, band_, false, false);
     c.RedrawView();
+}
+
+IntRect DraggedRectangleTool::BandTo(IntPoint pointer) const { return SquareBand(press_, pointer, false); }
+
+// --- Red eye -------------------------------------------------------------------------------------
+
+IntRect RedEyeTool::BandTo(IntPoint pointer) const {
+    return SquareBand(press_, pointer, Context().settings.squareOnly == 0);
+}
+
+void RedEyeTool::End(IntPoint point) {
+    ToolContext& c = Context();
+    if (!c.HasPicture()) return;
+    const IntRect rect = BandTo(point);
+    PaintTarget target = c.Target(buttons_);
+    if (!target.TrueColour()) return;
+    target.BeforeWrite(rect);
+    ReduceRedEye(*target.image, rect,
+                 RedEyeSettings{c.settings.redEyeSaturation, c.settings.redEyeRange});
 }
 
 void GrabTool::End(IntPoint point) {

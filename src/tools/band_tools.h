@@ -88,9 +88,24 @@ public:
 protected:
     void Begin(IntPoint point) override;
     void Drag(IntPoint point) override;
+    // The rectangle from the press to the pointer, both inside.
+    virtual IntRect BandTo(IntPoint pointer) const;
 
 private:
     IntRect band_;
+};
+
+// Reduces red eye in a dragged rectangle of a true-colour photograph, squared unless
+// "Square Only" is set, as the square tools' bands are.
+class RedEyeTool final : public DraggedRectangleTool {
+public:
+    explicit RedEyeTool(ToolContext& context) : DraggedRectangleTool(context, tool_id::kRedEye) {}
+    bool Paints() const override { return true; }
+    CursorShape Cursor(bool, bool) const override { return CursorShape::RedEye; }
+
+protected:
+    IntRect BandTo(IntPoint pointer) const override;
+    void End(IntPoint point) override;
 };
 
 // Grabs the brush from a dragged rectangle of the picture (and of the frames after it

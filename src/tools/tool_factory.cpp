@@ -35,6 +35,7 @@ constexpr Registration kTools[] = {
     {tool_id::kCircle, MakeBoxShape},
     {tool_id::kFilledCircle, MakeBoxShape},
     {tool_id::kMagnify, Make<MagnifyTool>},
+    {tool_id::kRedEye, Make<RedEyeTool>},
     {tool_id::kGrab, Make<GrabTool>},
     {tool_id::kGrabFreehand, Make<FreehandGrabTool>},
     {tool_id::kFill, Make<FillTool>},

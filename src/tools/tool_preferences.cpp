@@ -26,7 +26,15 @@ void ForEachKey(Prefs& p, F&& f) {
     f("Brush Anti Alias", p.brushAntiAlias, kFlag);
     f("Brush Bi-linear Stretch", p.brushBilinearStretch, kFlag);
     f("Animated Brush", p.animatedBrush, kFlag);
+    f("FX Type", p.fxType, kFxType);
+    f("FX Opacity", p.fxOpacity, kOpacity);
+    f("Controlled Type", p.fxControlledType, kControlledType);
+    f("Transparency Mode", p.fxTransparencyMode, kFlag);
+    f("Controlled Transparency From", p.fxFrom, kPercent);
+    f("Controlled Transparency To", p.fxTo, kPercent);
     f("Black Insert", p.blackInsert, kFlag);
+    f("Red Eye Saturation Level", p.redEyeSaturation, kPercent);
+    f("Red Eye Colour Range", p.redEyeRange, kPercent);
 }
 
 }  // namespace

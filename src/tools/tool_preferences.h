@@ -30,6 +30,11 @@ inline constexpr PreferenceRange kSymmetryCentre{-65535, 2 * 65535};
 // the largest zoom it could never be reached.
 inline constexpr PreferenceRange kMagnifyFixed{1, 40};
 inline constexpr PreferenceRange kMagnifyType{0, 7};
+inline constexpr PreferenceRange kPercent{0, 100};
+// An opacity of 0 would paint nothing at all.
+inline constexpr PreferenceRange kOpacity{1, 100};
+inline constexpr PreferenceRange kFxType{0, 1};
+inline constexpr PreferenceRange kControlledType{0, 4};
 }  // namespace preference_ranges
 
 // The tool settings kept in section "Preferences": read when the main window is created,
@@ -53,6 +58,14 @@ struct ToolPreferences {
     int brushBilinearStretch = 1;
     int animatedBrush = 1;
     int blackInsert = 0;
+    int fxType = 0;               // 0 smooth/blur, 1 transparency/tint
+    int fxOpacity = 50;           // percent opaque
+    int fxControlledType = 4;     // left to right, right to left, top to bottom, bottom to top, centre outwards
+    int fxTransparencyMode = 1;   // 1 one opacity for the whole brush, 0 a gradient across it
+    int fxFrom = 100;             // percent opaque where the gradient starts
+    int fxTo = 0;                 // and where it ends
+    int redEyeSaturation = 50;    // percent red may dominate before it is reduced
+    int redEyeRange = 50;         // width of the red band, percent
 
     void Load(const SettingsStore& settings);
     void Store(SettingsStore& settings) const;

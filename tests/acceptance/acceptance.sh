@@ -185,8 +185,9 @@ paint_button=$(tool_button 0)
 pick_button=$(tool_button 1)
 grab_button=$(tool_button 8)
 spray_button=$(tool_button 11)
-# After magnify and handle come the palette and the colour stencil.
-stencil_button=$(tool_button 15)
+# After magnify and handle come red eye, the palette and the colour stencil.
+red_eye_button=$(tool_button 14)
+stencil_button=$(tool_button 16)
 
 begin "right-click the Spray button for its options"
 # shellcheck disable=SC2086
@@ -574,8 +575,9 @@ wait "$quillor_pid" || status=$?
 # --- Image operations, in a third run of the program -----------------------------------------
 
 begin "start the program again with a photo"
-# A red band to find the picture by, over a grey ramp of 64 levels.
-convert -size 64x24 xc:'rgb(200,40,40)' \( -size 24x64 gradient:white-black -rotate 90 \) -append \
+# A red band to find the picture by, with a red eye in it, over a grey ramp of 64 levels.
+convert -size 64x24 xc:'rgb(200,40,40)' -fill 'rgb(200,40,60)' -draw 'rectangle 4,4 11,11' \
+    \( -size 24x64 gradient:white-black -rotate 90 \) -append \
     -type TrueColor "$frames/photo.bmp"
 (cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
      XDG_RUNTIME_DIR="$work/runtime" "$quillor" "$frames/photo.bmp" >>"$work/quillor.log" 2>&1) &
@@ -632,6 +634,23 @@ answer "Gamma Correction" key Escape
 wait_gone "Gamma Correction"
 shot=$(shot_when gamma-cancelled "$ramp_x" "$ramp_y" "$original")
 expect_rgb "$shot" "$ramp_x" "$ramp_y" "$original" "the ramp after cancelling the gamma"
+
+begin "remove red eye from the photo"
+# The eye, 8 x 8 from (4, 4) of the band, dragged over with a margin of the band's own
+# red, whose hue (0 degrees) the filter leaves alone.
+eye_x=$((band_x - 32 + 4))
+eye_y=$((band_y - 12 + 4))
+# shellcheck disable=SC2086
+click_at $red_eye_button 1
+xdotool mousemove --sync $((main_x + eye_x - 2)) $((main_y + eye_y - 2))
+xdotool mousedown 1
+for d in 4 8 11; do xdotool mousemove --sync $((main_x + eye_x + d)) $((main_y + eye_y + d)); done
+xdotool mouseup 1
+xdotool mousemove --sync $((main_x + 900)) $((main_y + 600))
+shot=$(shot_when red-eye "$((eye_x + 3))" "$((eye_y + 3))" 50,40,60)
+expect_rgb "$shot" $((eye_x + 3)) $((eye_y + 3)) "50,40,60" "the red eye, reduced"
+expect_rgb "$shot" $((eye_x + 7)) $((eye_y + 7)) "50,40,60" "the red eye's far corner, reduced"
+expect_rgb "$shot" $((eye_x - 1)) $((eye_y + 3)) "200,40,40" "the band beside the eye, kept"
 
 begin "quit the third run"
 file_menu x

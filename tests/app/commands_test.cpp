@@ -19,6 +19,7 @@
 #include "support/fake_shell.h"
 #include "support/test_brushes.h"
 #include "support/temp_dir.h"
+#include "tools/red_eye_options_model.h"
 #include "tools/spray_options_model.h"
 #include "tools/tool_context.h"
 #include "tools/tool_ids.h"
@@ -199,6 +200,38 @@ TEST_F(CommandsTest, TheStencilButtonTurnsItOnAndItsWindowTakesThePalettesPlace)
     EXPECT_TRUE(env.ui.OnlyMessageIs("Stencil is only available for 256, 16 or 2 colour images.",
                                      "Stencil Not Available", MessageIcon::Information));
     EXPECT_TRUE(shell.calls.empty());
+}
+
+TEST_F(CommandsTest, TheRedEyeToolIsForTrueColourAndGivesWayWhenAnUndoBringsBackPalette) {
+    OpenPicture();
+    ASSERT_TRUE(Run(tool_id::kRedEye));
+    EXPECT_TRUE(env.ui.OnlyMessageIs(
+        "The Red Eye filter is only available for True Colour images. Please convert image to True Colour first.",
+        "Red Eye Filter Not Available", MessageIcon::Information));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+
+    env.ui.ExpectDialogOf<RedEyeOptionsModel>("Red Eye Elimination Settings", [](RedEyeOptionsModel& m) {
+        EXPECT_EQ(m.Saturation(), 50);
+        m.SetSaturation(35);
+        m.SetRange(170);  // kept to 100
+        return true;
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kRedEye)));
+    EXPECT_EQ(tools.settings.redEyeSaturation, 35);
+    EXPECT_EQ(tools.settings.redEyeRange, 100);
+
+    // The picture made true colour (one undo step), the tool is taken; an undo makes it a
+    // palette picture again, and the paint tool takes over.
+    doc.Undo().PushWholeFrame(doc);
+    doc.FindFrame(0)->image->CreateBlank(24, 20, 10);
+    doc.FindFrame(0)->colourMode = ColourMode::TrueColour;
+    env.ui.ClearMessages();
+    ASSERT_TRUE(Run(tool_id::kRedEye));
+    EXPECT_TRUE(env.ui.Messages().empty());
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kRedEye);
+    ASSERT_TRUE(Run(cmd::kEditUndo));
+    EXPECT_EQ(doc.FindFrame(0)->image->GetBitCount(), 8);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
 }
 
 TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {

@@ -86,6 +86,33 @@ TEST_F(ImageStepsCli, AStepThePictureCannotTakeIsRefusedAndNothingIsWritten) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("out.bmp")));
 }
 
+TEST_F(ImageStepsCli, RedEyeIsReducedInTheRectangleWithTheSettingsGivenAndRefusedOnPalettePictures) {
+    // The left half of Picture() is red 200 over less green and blue: red eye where blue
+    // exceeds green (a hue just under 360).
+    Save(Picture(), "in.bmp");
+    testing::Outcome run = Quillor({"convert", "in.bmp", "--red-eye", "3x2+2+1", "out.bmp"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    COXDIB written = Load("out.bmp");
+    EXPECT_EQ(written.Line(1)[3 * 2 + 2], 35);   // blue 40, green 30
+    EXPECT_EQ(written.Line(1)[3 * 4 + 2], 55);   // blue 80, green 30
+    EXPECT_EQ(written.Line(2)[3 * 4 + 2], 70);   // blue 80, green 60: 70 percent saturated
+    EXPECT_EQ(written.Line(2)[3 * 2 + 2], 200);  // green above blue: an orange hue, kept
+    EXPECT_EQ(written.Line(1)[3 * 1 + 2], 200);  // left of the rectangle
+    EXPECT_EQ(written.Line(3)[3 * 4 + 2], 200);  // below it
+    run = Quillor({"convert", "in.bmp", "--red-eye", "3x2+2+1", "--red-eye-saturation", "80", "out.bmp"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    written = Load("out.bmp");
+    EXPECT_EQ(written.Line(2)[3 * 4 + 2], 200);
+    EXPECT_EQ(written.Line(1)[3 * 4 + 2], 55);  // 85 percent
+
+    run = Quillor({"convert", "in.bmp", "--colours", "256", "--red-eye", "3x2+1+1", "pal.bmp"});
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("only available for True Colour images"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("pal.bmp")));
+    run = Quillor({"convert", "in.bmp", "--red-eye", "3x2", "x.bmp"});
+    EXPECT_EQ(run.status, 2);
+}
+
 TEST_F(ImageStepsCli, ABatchWritesEveryPictureIntoTheFolderAndNeverOverItself) {
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) Save(Picture(), name);
     std::filesystem::create_directory(dir.File("out"));

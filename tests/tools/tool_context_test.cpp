@@ -120,6 +120,24 @@ TEST_F(Tools, WhileTheStencilWindowChoosesAPickProtectsOrFreesTheIndexAndStays) 
     EXPECT_EQ(tools.CurrentToolId(), tool_id::kLine);
 }
 
+TEST_F(Tools, TheRedEyeToolReducesItsSquaredRectangleAsOneUndoStep) {
+    Open(24);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x) {
+            std::uint8_t* p = doc.FindFrame(0)->image->Line(y) + 3 * x;
+            p[0] = 60, p[1] = 40, p[2] = 200;  // red 200, green 40, blue 60
+        }
+    tools.settings.squareOnly = 0;  // the band is squared
+    tools.SelectTool(tool_id::kRedEye);
+    Stroke(kLeft, {{2, 2}, {5, 3}, {6, 3}});  // 5 x 2 dragged: columns and rows 2 to 6
+    EXPECT_EQ(Shown(2, 2), 0x32283Cu);
+    EXPECT_EQ(Shown(6, 6), 0x32283Cu);
+    EXPECT_EQ(Shown(7, 2), 0xC8283Cu);
+    EXPECT_EQ(Shown(2, 7), 0xC8283Cu);
+    ASSERT_TRUE(doc.Undo().Undo(doc));
+    EXPECT_EQ(Shown(4, 4), 0xC8283Cu);
+}
+
 TEST_F(Tools, RightButtonShapesPaintTheBackground) {
     Open(24);
     doc.SetTableColour(0, MakeColour(10, 20, 30));

@@ -10,6 +10,7 @@
 
 #include "tools/ui/animated_brush_dialog.h"
 #include "tools/ui/magnify_options_dialog.h"
+#include "tools/ui/red_eye_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
 #include "tools/ui/spray_options_dialog.h"
 #include "tools/ui/symmetry_options_dialog.h"
@@ -84,6 +85,24 @@ TEST(ToolDialogsTest, SprayOptionsEditDiameterAndDensity) {
     dialog.density->setValue(3);
     EXPECT_EQ(model.Size(), 80);
     EXPECT_EQ(model.Density(), 3);
+}
+
+TEST(ToolDialogsTest, RedEyeSettingsShowTheirExplanationsAndEditBothPercentages) {
+    RedEyeOptionsModel model;
+    model.SetRange(70);
+    RedEyeOptionsDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "Red Eye Elimination Settings");
+    EXPECT_TRUE(ShowsText(dialog, "Saturation Level:"));
+    EXPECT_TRUE(ShowsText(dialog, "Colour Range:"));
+    EXPECT_TRUE(ShowsText(dialog, "Percentage that red is allowed to dominate the other colours before it is "
+                                  "reduced. 50% is normal."));
+    EXPECT_TRUE(ShowsText(dialog, "Red band width. High values cause pixels with more cyan and yellow to be "
+                                  "reduced. 50% is normal."));
+    EXPECT_EQ(dialog.saturation->value(), 50);
+    EXPECT_EQ(dialog.range->value(), 70);
+    EXPECT_EQ(dialog.range->maximum(), 100);
+    dialog.saturation->setValue(20);
+    EXPECT_EQ(model.Saturation(), 20);
 }
 
 TEST(ToolDialogsTest, SymmetryOptionsCentreClosesTheDialogAsOkDoes) {

@@ -6,6 +6,7 @@
 #include "document/document_environment.h"
 #include "document/frame_clear.h"
 #include "document/undo_store.h"
+#include "tools/tool_context.h"
 #include "tools/tool_ids.h"
 
 namespace quillor {
@@ -14,8 +15,21 @@ namespace {
 
 using namespace command_rules;
 
-void Undo(CommandContext& c) { c.document->Undo().Undo(*c.document); }
-void Redo(CommandContext& c) { c.document->Undo().Redo(*c.document); }
+// A frame brought back as a palette picture cannot keep the red-eye tool, which works on
+// true colour only.
+void LeaveRedEyeOnPalette(CommandContext& c) {
+    if (c.tools.CurrentToolId() == tool_id::kRedEye && c.tools.HasPicture() && !c.tools.Target().TrueColour())
+        c.tools.SelectTool(tool_id::kPaint);
+}
+
+void Undo(CommandContext& c) {
+    c.document->Undo().Undo(*c.document);
+    LeaveRedEyeOnPalette(c);
+}
+void Redo(CommandContext& c) {
+    c.document->Undo().Redo(*c.document);
+    LeaveRedEyeOnPalette(c);
+}
 void Clear(CommandContext& c) { ClearCurrentFrame(*c.document); }
 // The "Tools" bar's button offers a range of frames when there are several.
 void ClearCanvasButton(CommandContext& c) { ClearCanvas(*c.document, c.ui, c.environment.Settings()); }

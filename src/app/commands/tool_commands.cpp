@@ -4,8 +4,10 @@
 #include "app/command_table.h"
 #include "app/commands/command_rules.h"
 #include "brush/brush_shape_model.h"
+#include "filters/red_eye.h"
 #include "tools/band_tools.h"
 #include "tools/magnify_options_model.h"
+#include "tools/red_eye_options_model.h"
 #include "tools/shape_style_models.h"
 #include "tools/spray_options_model.h"
 #include "tools/symmetry_options_model.h"
@@ -65,6 +67,20 @@ void SymmetrySettings(CommandContext& c) {
     c.tools.SelectTool(tool_id::kSymmetryCentre);
 }
 
+void RedEyeSettings(CommandContext& c) {
+    RedEyeOptionsModel model;
+    RunSettings(model, c);
+}
+
+// The red-eye filter works on true-colour pictures only.
+void SelectRedEye(CommandContext& c) {
+    if (c.tools.HasPicture() && !c.tools.Target().TrueColour()) {
+        c.ui.ShowMessage(kRedEyeNotAvailableText, kRedEyeNotAvailableTitle, MessageIcon::Information);
+        return;
+    }
+    c.tools.SelectTool(tool_id::kRedEye);
+}
+
 // The "Paint Brush Shape" dialog and what its choice asks for.
 void ChooseBrushShape(CommandContext& c) {
     ToolContext& tools = c.tools;
@@ -101,6 +117,7 @@ constexpr Command kCommands[] = {
     {tool_id::kFill, Always, Selected<tool_id::kFill>, Select<tool_id::kFill>},
     {tool_id::kSpray, Always, Selected<tool_id::kSpray>, Select<tool_id::kSpray>},
     {tool_id::kMagnify, Always, Selected<tool_id::kMagnify>, Select<tool_id::kMagnify>},
+    {tool_id::kRedEye, Always, Selected<tool_id::kRedEye>, SelectRedEye},
     {tool_id::kGrab, Always, Selected<tool_id::kGrab>, Select<tool_id::kGrab>},
     {tool_id::kGrabFreehand, Always, Selected<tool_id::kGrabFreehand>, Select<tool_id::kGrabFreehand>},
     {tool_id::kHandle, Always, Selected<tool_id::kHandle>, Select<tool_id::kHandle>},
@@ -117,6 +134,7 @@ constexpr Command kCommands[] = {
     {RightClick(tool_id::kCircle), Always, nullptr, ShapeSettings<ShapeStyleModel::Family::Circles>},
     {RightClick(tool_id::kFilledCircle), Always, nullptr, ShapeSettings<ShapeStyleModel::Family::Circles>},
     {RightClick(tool_id::kSpray), Always, nullptr, SpraySettings},
+    {RightClick(tool_id::kRedEye), Always, nullptr, RedEyeSettings},
     {RightClick(tool_id::kSymmetry), Always, nullptr, SymmetrySettings},
 };
 static_assert(RightClick(tool_id::kPaint) == cmd::kChooseBrushShape);
