@@ -139,6 +139,8 @@ constexpr CommandInfo kCommands[] = {
     {32793, "Colour Stencil", "", "", "tool-stencil", "Protect the chosen palette colours from paint", {},
      CommandKind::Toggle, "Left Click - Stencil On/Off / Right Click - Choose Colours"},
     {32794, "Symmetry Pattern", "", "", "tool-symmetry", "Paint symmetric copies", {}, CommandKind::Toggle},
+    {32798, "FX brush", "", "", "tool-fx", "Smooth or tint the picture under the brush", {}, CommandKind::Toggle,
+     "Left Click - FX Brush On/Off / Right Click - FX Settings"},
     {32795, "Scroll push", "", "", "tool-scroll-push", "Scroll when a stroke leaves the window", {}, CommandKind::Toggle},
     {32776, "Red Eye Filter", "", "", "tool-red-eye", "Reduce red eye in a rectangle of a photograph", {},
      CommandKind::Tool, "Left Click - Red Eye Filter / Right Click - Settings"},

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "brush/fx_stroke.h"
 #include "brush/paint_brush.h"
 #include "paint/segment_stepping.h"
 
@@ -232,7 +233,9 @@ void PaintBrush::PasteAt(PaintTarget& target, int x, int y) const {
     const Placed at(brush, rows, x, y);
     if (!at.Empty()) {
         target.BeforeWrite(at.Covered());
-        if (!trueColour)
+        if (target.fx != nullptr && !target.rightButton)
+            target.fx->Apply(brush, at.left, at.top, target);
+        else if (!trueColour)
             PastePalette(brush, frame, rows, at, target);
         else if (target.antiAlias && !target.rightButton)
             PasteBlended(brush, frame, rows, at, target.BackgroundValue());
@@ -247,9 +250,13 @@ void PaintBrush::PasteSegment(PaintTarget& target, IntPoint from, IntPoint to, i
     if (target.image == nullptr || target.image->IsEmpty()) return;
     const bool trueColour = target.TrueColour();
     BrushRecord& brush = Current(trueColour);
+    // The FX brush works through the brush, the single pixel too, even where a shape
+    // would write plain pixels.
+    const bool fxPixel = target.fx != nullptr && !target.rightButton && kind == BrushKind::SinglePixel;
+    if (fxPixel) useBrush = true;
     if (colour == kBandColour) {
         DrawBandSegment(target, from, to);
-    } else if (useBrush && kind != BrushKind::SinglePixel && brush.Exists()) {
+    } else if (useBrush && (kind != BrushKind::SinglePixel || fxPixel) && brush.Exists()) {
         const DibSize size = target.image->GetSize();
         const Reach reach{1 - std::int64_t(brush.handleX),
                           std::int64_t(size.width) - 1 + brush.width - brush.handleX,

@@ -13,6 +13,8 @@
 
 namespace quillor {
 
+class FxStroke;
+
 // The colour that draws a rubber band: not a colour of the picture but one that stands
 // out from whatever pixel it lands on, drawn over the picture, never into it.
 inline constexpr int kBandColour = -999;
@@ -39,6 +41,9 @@ struct PaintTarget {
     std::uint8_t bandLightest = 0;
     // Palette indices the colour stencil protects; empty when the stencil is off.
     std::function<bool(std::uint8_t)> isProtected;
+    // The FX brush's stroke, while one runs and this stroke applies it: brush stamps then
+    // apply its effect instead of painting the brush.
+    FxStroke* fx = nullptr;
     // Set by a brush paste, cleared by a plain pixel write (the tools' "pasted" flag).
     bool pasted = false;
     // Told before any pixel of `image` changes; null when the writes are not edits (the

@@ -103,6 +103,12 @@ PaintTarget ToolContext::Target(unsigned buttons) {
     t.rightButton = (buttons & pointer_flags::kRight) != 0;
     t.guard = document->Undo().GuardFor(*currentImage);
     t.antiAlias = settings.brushAntiAlias != 0;
+    // The FX effect belongs to left-button strokes; spray, brush rotation and symmetric
+    // strokes paint as they always do.
+    const int tool = CurrentToolId();
+    if (fxStroke_ && (buttons & pointer_flags::kLeft) && tool != tool_id::kSpray &&
+        tool != tool_id::kBrushRotation && !symmetryOn)
+        t.fx = fxStroke_.get();
     if (stencilOn && !t.TrueColour()) {
         const ColourStencil* stencil = &document->stencil;
         t.isProtected = [stencil](std::uint8_t index) { return stencil->Protects(index); };
@@ -169,6 +175,7 @@ void ToolContext::RebuildBrush() {
 }
 
 void ToolContext::Activated() {
+    fxStroke_.reset();
     EndBand();
     previewAt_.reset();
     strokeInProgress = false;
@@ -223,14 +230,36 @@ void ToolContext::Press(unsigned flags, IntPoint picture) {
         StartBand();
         strokeInProgress = true;
     }
+    fxStroke_.reset();
+    if (fxBrushOn && tool->Id() != tool_id::kPick) {
+        fxStroke_ = std::make_unique<FxStroke>(*currentImage->image, Fx());
+        if (!fxStroke_->Valid()) fxStroke_.reset();
+    }
     tool->Press(flags, picture);
+    if (fxStroke_) ShowPreviewAt(picture);
     ApplyPendingToolChange();
+}
+
+FxSettings ToolContext::Fx() const {
+    FxSettings fx;
+    fx.type = settings.fxType;
+    fx.opacity = settings.fxOpacity;
+    fx.allBrush = settings.fxTransparencyMode != 0;
+    fx.controlled = settings.fxControlledType;
+    fx.from = settings.fxFrom;
+    fx.to = settings.fxTo;
+    return fx;
 }
 
 void ToolContext::Move(CapturedButton button, IntPoint picture) {
     PaintTool* tool = current_.get();
     if (!tool || !HasPicture() || Held(*tool)) return;
     tool->Move(picture, button != CapturedButton::None);
+    // During an FX stroke the brush shows where it works.
+    if (fxStroke_ && button != CapturedButton::None) {
+        ShowPreviewAt(picture);
+        RedrawView();
+    }
     ApplyPendingToolChange();
 }
 
@@ -240,6 +269,10 @@ void ToolContext::Release(unsigned flags, IntPoint picture) {
     activeView->SetBusy(true);
     tool->Release(flags, picture);
     activeView->SetBusy(false);
+    if (fxStroke_) {
+        fxStroke_.reset();
+        HidePreview();
+    }
     if (tool->Paints()) document->FramesChanged(document->CurrentFrame());
     if (tool->UsesBand() && !tool->KeepsBand()) {
         strokeInProgress = false;

@@ -8,6 +8,7 @@
 #include "platform/random_source.h"
 #include "tools/edit_view_port.h"
 #include "tools/magnify.h"
+#include "brush/fx_stroke.h"
 #include "brush/paint_brush.h"
 #include "paint/paint_target.h"
 #include "paint/symmetry.h"
@@ -17,6 +18,7 @@
 namespace quillor {
 
 class CAnimDoc;
+class FxStroke;
 class Interaction;
 class PaintTool;
 struct AnimFrame;
@@ -122,12 +124,16 @@ struct ToolContext final : ToolDispatch {
     // The brush after a colour change.
     void RebuildBrush();
     bool strokeInProgress = false;
+    // The FX brush's settings as the tools' settings hold them.
+    FxSettings Fx() const;
 
 private:
     void ApplyPendingToolChange();
     bool Held(const PaintTool& tool) const;
 
     std::unique_ptr<PaintTool> current_;
+    // The FX brush's stroke, from a press to its release while the FX brush is on.
+    std::unique_ptr<FxStroke> fxStroke_;
     std::unique_ptr<PaintTool> saved_;
     int pendingTool_ = 0;
     bool pendingRestore_ = false;

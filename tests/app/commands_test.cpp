@@ -19,6 +19,7 @@
 #include "support/fake_shell.h"
 #include "support/test_brushes.h"
 #include "support/temp_dir.h"
+#include "tools/fx_brush_model.h"
 #include "tools/red_eye_options_model.h"
 #include "tools/spray_options_model.h"
 #include "tools/tool_context.h"
@@ -232,6 +233,28 @@ TEST_F(CommandsTest, TheRedEyeToolIsForTrueColourAndGivesWayWhenAnUndoBringsBack
     ASSERT_TRUE(Run(cmd::kEditUndo));
     EXPECT_EQ(doc.FindFrame(0)->image->GetBitCount(), 8);
     EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+}
+
+TEST_F(CommandsTest, TheFxButtonTurnsTheBrushOnAndItsSettingsAreKeptWithTheTools) {
+    OpenPicture();
+    ASSERT_TRUE(Run(tool_id::kFxBrush));
+    EXPECT_TRUE(tools.fxBrushOn);
+    EXPECT_EQ(CommandChecked(tool_id::kFxBrush, Context()), true);
+    env.ui.ExpectDialogOf<FxBrushModel>("FX Brush Selection", [](FxBrushModel& m) {
+        m.SetTint(true);
+        m.SetDirection(0);
+        return true;
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kFxBrush)));
+    EXPECT_EQ(tools.settings.fxType, 1);
+    EXPECT_EQ(tools.settings.fxTransparencyMode, 0);
+    EXPECT_EQ(tools.Fx().controlled, 0);
+    env.ui.ExpectDialogOf<FxBrushModel>("FX Brush Selection", [](FxBrushModel& m) {
+        m.SetTint(false);
+        return false;  // Cancel keeps what was set
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kFxBrush)));
+    EXPECT_EQ(tools.settings.fxType, 1);
 }
 
 TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {

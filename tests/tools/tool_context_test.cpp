@@ -138,6 +138,30 @@ TEST_F(Tools, TheRedEyeToolReducesItsSquaredRectangleAsOneUndoStep) {
     EXPECT_EQ(Shown(4, 4), 0xC8283Cu);
 }
 
+TEST_F(Tools, WithTheFxBrushOnALeftStrokeTintsEachPixelOnceAndTheRightButtonPaints) {
+    Open(24);
+    for (int y = 0; y < 30; ++y) std::fill_n(doc.FindFrame(0)->image->Line(y), 40 * 3, std::uint8_t(0));
+    doc.SetTableColour(1, MakeColour(255, 255, 255));
+    doc.SetTableColour(0, MakeColour(10, 20, 30));
+    doc.SetForeground(1);
+    doc.SetBackground(0);
+    tools.RebuildBrush();
+    tools.fxBrushOn = true;
+    tools.settings.fxType = 1;  // tint, 50 percent over the whole brush
+    tools.settings.fxOpacity = 50;
+    Stroke(kLeft, {{2, 2}, {6, 2}, {2, 2}});  // there and back again
+    EXPECT_EQ(Shown(3, 2), 0x7F7F7Fu);        // tinted once only
+    EXPECT_EQ(Shown(7, 2), 0x000000u);
+    Stroke(kLeft, {{3, 2}});  // a new stroke starts from the picture as it is
+    EXPECT_EQ(Shown(3, 2), 0xBFBFBFu);
+    Stroke(kRight, {{3, 4}, {5, 4}});  // the right button paints the background plainly
+    EXPECT_EQ(Shown(4, 4), 0x0A141Eu);
+    tools.symmetryOn = true;  // so do symmetric strokes
+    tools.settings.symmetryPoints = 1;
+    Stroke(kLeft, {{3, 6}, {5, 6}});
+    EXPECT_EQ(Shown(4, 6), 0xFFFFFFu);
+}
+
 TEST_F(Tools, RightButtonShapesPaintTheBackground) {
     Open(24);
     doc.SetTableColour(0, MakeColour(10, 20, 30));

@@ -118,6 +118,29 @@ TEST_F(Painting, ARectangleGrabbedWithTheMouseStampsWhereThePaintToolClicks) {
     EXPECT_EQ(Index(5, 5), 7);
 }
 
+TEST_F(Painting, TheStencilKeepsItsColoursAndTheFxBrushTintsUnderTheMouse) {
+    // A band of index 6 the stencil protects, across the stroke's path.
+    for (int x = 0; x < 40; ++x) doc.FindFrame(0)->image->Line(12)[x] = 6;
+    doc.stencil.Set(6, true);
+    tools.stencilOn = true;
+    doc.SetForeground(4);
+    tools.RebuildBrush();
+    Drag(Qt::LeftButton, {{8, 10}, {8, 15}});
+    EXPECT_EQ(Index(8, 11), 4);
+    EXPECT_EQ(Index(8, 12), 6);  // protected
+    EXPECT_EQ(Index(8, 13), 4);
+    tools.stencilOn = false;
+
+    // The FX brush's tint at 100 percent paints the brush's colour itself, once per pixel.
+    doc.FindFrame(0)->image->SetColour(4, MakeColour(0, 0, 170));
+    tools.fxBrushOn = true;
+    tools.settings.fxType = 1;
+    tools.settings.fxOpacity = 100;
+    Drag(Qt::LeftButton, {{20, 10}, {24, 10}});
+    EXPECT_EQ(Index(21, 10), 4);
+    EXPECT_EQ(Index(25, 10), 0);
+}
+
 TEST_F(Painting, TheStatusReadsThePictureUnderTheBrushPreview) {
     doc.FindFrame(0)->image->Line(20)[30] = 7;  // the pixel the pointer will rest on
     doc.SetForeground(1);

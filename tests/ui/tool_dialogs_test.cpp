@@ -9,6 +9,7 @@
 #include "ui/support/widget_text.h"
 
 #include "tools/ui/animated_brush_dialog.h"
+#include "tools/ui/fx_brush_dialog.h"
 #include "tools/ui/magnify_options_dialog.h"
 #include "tools/ui/red_eye_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
@@ -103,6 +104,35 @@ TEST(ToolDialogsTest, RedEyeSettingsShowTheirExplanationsAndEditBothPercentages)
     EXPECT_EQ(dialog.range->maximum(), 100);
     dialog.saturation->setValue(20);
     EXPECT_EQ(model.Saturation(), 20);
+}
+
+TEST(ToolDialogsTest, FxBrushSelectionEnablesTheTransparencyControlsForTheTintOnly) {
+    ToolPreferences preferences;
+    FxBrushModel model;
+    model.Load(preferences);
+    FxBrushDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "FX Brush Selection");
+    EXPECT_TRUE(dialog.smooth->isChecked());
+    EXPECT_TRUE(dialog.allBrush->isChecked());
+    EXPECT_FALSE(dialog.opacity->isEnabled());
+    EXPECT_TRUE(ShowsText(dialog, "50% opaque"));
+    dialog.tint->setChecked(true);
+    EXPECT_TRUE(dialog.opacity->isEnabled());
+    EXPECT_TRUE(dialog.directions[4]->isEnabled());
+    dialog.opacity->setValue(80);
+    EXPECT_EQ(dialog.opacityText->text(), "80% opaque");
+    dialog.directions[2]->setChecked(true);
+    dialog.from->setValue(30);
+    dialog.to->setValue(90);
+    model.Store(preferences);
+    EXPECT_EQ(preferences.fxType, 1);
+    EXPECT_EQ(preferences.fxOpacity, 80);
+    EXPECT_EQ(preferences.fxTransparencyMode, 0);
+    EXPECT_EQ(preferences.fxControlledType, 2);
+    EXPECT_EQ(preferences.fxFrom, 30);
+    EXPECT_EQ(preferences.fxTo, 90);
+    dialog.allBrush->setChecked(true);
+    EXPECT_TRUE(model.AllBrush());
 }
 
 TEST(ToolDialogsTest, SymmetryOptionsCentreClosesTheDialogAsOkDoes) {

@@ -6,6 +6,7 @@
 #include "brush/brush_shape_model.h"
 #include "filters/red_eye.h"
 #include "tools/band_tools.h"
+#include "tools/fx_brush_model.h"
 #include "tools/magnify_options_model.h"
 #include "tools/red_eye_options_model.h"
 #include "tools/shape_style_models.h"
@@ -67,6 +68,11 @@ void SymmetrySettings(CommandContext& c) {
     c.tools.SelectTool(tool_id::kSymmetryCentre);
 }
 
+void FxBrushSettings(CommandContext& c) {
+    FxBrushModel model;
+    RunSettings(model, c);
+}
+
 void RedEyeSettings(CommandContext& c) {
     RedEyeOptionsModel model;
     RunSettings(model, c);
@@ -125,6 +131,8 @@ constexpr Command kCommands[] = {
      [](CommandContext& c) { c.tools.symmetryOn = !c.tools.symmetryOn; }},
     {tool_id::kStencil, Always, [](const CommandContext& c) { return c.tools.stencilOn; },
      [](CommandContext& c) { c.tools.stencilOn = !c.tools.stencilOn; }},
+    {tool_id::kFxBrush, Always, [](const CommandContext& c) { return c.tools.fxBrushOn; },
+     [](CommandContext& c) { c.tools.fxBrushOn = !c.tools.fxBrushOn; }},
     {tool_id::kScrollPush, Always, [](const CommandContext& c) { return c.tools.scrollPushOn; },
      [](CommandContext& c) { c.tools.scrollPushOn = !c.tools.scrollPushOn; }},
     {RightClick(tool_id::kPaint), HasDocument, nullptr, ChooseBrushShape},
@@ -135,6 +143,7 @@ constexpr Command kCommands[] = {
     {RightClick(tool_id::kFilledCircle), Always, nullptr, ShapeSettings<ShapeStyleModel::Family::Circles>},
     {RightClick(tool_id::kSpray), Always, nullptr, SpraySettings},
     {RightClick(tool_id::kRedEye), Always, nullptr, RedEyeSettings},
+    {RightClick(tool_id::kFxBrush), Always, nullptr, FxBrushSettings},
     {RightClick(tool_id::kSymmetry), Always, nullptr, SymmetrySettings},
 };
 static_assert(RightClick(tool_id::kPaint) == cmd::kChooseBrushShape);

@@ -1,6 +1,7 @@
 #include "tools/ui/tool_dialogs.h"
 
 #include "tools/ui/animated_brush_dialog.h"
+#include "tools/ui/fx_brush_dialog.h"
 #include "tools/ui/magnify_options_dialog.h"
 #include "tools/ui/red_eye_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
@@ -11,6 +12,7 @@ namespace quillor {
 
 void RegisterToolDialogs(QtInteraction& ui) {
     ui.RegisterDialog<AnimatedBrushModel, AnimatedBrushDialog>();
+    ui.RegisterDialog<FxBrushModel, FxBrushDialog>();
     ui.RegisterDialog<MagnifyOptionsModel, MagnifyOptionsDialog>();
     ui.RegisterDialog<RedEyeOptionsModel, RedEyeOptionsDialog>();
     ui.RegisterDialog<ShapeStyleModel, ShapeStyleDialog>();
