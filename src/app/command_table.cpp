@@ -142,6 +142,7 @@ constexpr CommandInfo kCommands[] = {
     {32798, "FX brush", "", "", "tool-fx", "Smooth or tint the picture under the brush", {}, CommandKind::Toggle,
      "Left Click - FX Brush On/Off / Right Click - FX Settings"},
     {32795, "Scroll push", "", "", "tool-scroll-push", "Scroll when a stroke leaves the window", {}, CommandKind::Toggle},
+    {32789, "Text", "", "draw-text", "", "Paint a typed text as a brush", {}, CommandKind::Tool},
     {32776, "Red Eye Filter", "", "", "tool-red-eye", "Reduce red eye in a rectangle of a photograph", {},
      CommandKind::Tool, "Left Click - Red Eye Filter / Right Click - Settings"},
     {32786, "Palette", "", "", "palette-view", "Choose the painting colours", {}, CommandKind::Plain,

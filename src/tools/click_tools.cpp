@@ -78,7 +78,9 @@ void HandleTool::Drag(IntPoint) {
 void BrushHandleTool::End(IntPoint point) {
     ToolContext& c = Context();
     if (c.HasPicture()) {
-        BrushRecord& brush = c.brush.For(c.Target());
+        // With the text tool the user's, its text brush is the one that moves.
+        PaintBrush& moved = c.ButtonToolId() == tool_id::kText ? c.textBrush : c.brush;
+        BrushRecord& brush = moved.For(c.Target());
         brush.handleX += press_.x - point.x;
         brush.handleY += press_.y - point.y;
     }

@@ -24,6 +24,21 @@ void PaintFreehandTool::End(IntPoint) {
     if (c.brush.animationControl == 1 && c.HasPicture()) c.brush.Advance(c.Target().TrueColour());
 }
 
+void TextTool::Begin(IntPoint point) {
+    if (Context().symmetryOn) Symmetric(point, Action::Drag);
+    else Drag(point);
+}
+
+void TextTool::Drag(IntPoint point) {
+    ToolContext& c = Context();
+    PaintTarget target = c.Target(buttons_);
+    target.fx = nullptr;
+    target.antiAlias = false;
+    c.textBrush.PasteSegment(target, last_, point, c.StrokeColour(buttons_), true);
+    last_ = point;
+    c.RedrawView();
+}
+
 void SprayTool::HoldStill(IntPoint point) {
     if (Context().symmetryOn) Symmetric(point, Action::Drag);
     else Drag(point);

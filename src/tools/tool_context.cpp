@@ -154,7 +154,8 @@ const PreviewPatch* ToolContext::Preview() {
     if (!previewAt_ || !HasPicture()) return nullptr;
     PaintTarget target = Target();
     target.guard = nullptr;
-    return brush.MakePreview(target, *previewAt_, previewPatch_) ? &previewPatch_ : nullptr;
+    const PaintBrush& shown = CurrentToolId() == tool_id::kText ? textBrush : brush;
+    return shown.MakePreview(target, *previewAt_, previewPatch_) ? &previewPatch_ : nullptr;
 }
 
 void ToolContext::StartBand() {
@@ -171,7 +172,10 @@ void ToolContext::EndBand() {
 
 void ToolContext::RebuildBrush() {
     if (!HasPicture() || !ui) return;
-    brush.Rebuild(Target(), *ui);
+    const PaintTarget target = Target();
+    brush.Rebuild(target, *ui);
+    // The text keeps its colours; only its paper follows the background.
+    textBrush.RecolourTransparent(target);
 }
 
 void ToolContext::Activated() {

@@ -20,6 +20,7 @@ namespace quillor {
 class CAnimDoc;
 class FxStroke;
 class Interaction;
+class TextRasteriser;
 class PaintTool;
 struct AnimFrame;
 
@@ -59,6 +60,9 @@ struct ToolContext final : ToolDispatch {
     bool stencilOn = false;
 
     PaintBrush brush;
+    // The text tool's brush, made from the text dialog's text, and what draws the text.
+    PaintBrush textBrush;
+    const TextRasteriser* textRasteriser = nullptr;
     // "Anim Brush" / "Requested Size": the frames an animated grab takes (0: all).
     int requestedBrushFrames = 0;
     // The angle of a brush rotation being dragged, in degrees, for the status text.

@@ -28,6 +28,7 @@ struct Registration {
 constexpr Registration kTools[] = {
     {tool_id::kPaint, Make<PaintFreehandTool>},
     {tool_id::kSpray, Make<SprayTool>},
+    {tool_id::kText, Make<TextTool>},
     {tool_id::kLine, Make<LineTool>},
     {tool_id::kCurve, Make<CurveTool>},
     {tool_id::kSquare, MakeBoxShape},

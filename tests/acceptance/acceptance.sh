@@ -185,9 +185,10 @@ paint_button=$(tool_button 0)
 pick_button=$(tool_button 1)
 grab_button=$(tool_button 8)
 spray_button=$(tool_button 11)
-# After magnify and handle come red eye, the palette and the colour stencil.
-red_eye_button=$(tool_button 14)
-stencil_button=$(tool_button 16)
+# After magnify and handle come text, red eye, the palette and the colour stencil.
+text_button=$(tool_button 14)
+red_eye_button=$(tool_button 15)
+stencil_button=$(tool_button 17)
 
 begin "right-click the Spray button for its options"
 # shellcheck disable=SC2086
@@ -406,6 +407,31 @@ expect_rgb "$shot" $((pic_x + 120)) $((pic_y + 50)) "0,0,0" "the protected black
 expect_rgb "$shot" $((pic_x + 120)) $((pic_y + 55)) "0,0,170" "the stroke below the protected black"
 # shellcheck disable=SC2086
 click_at $stencil_button 1
+
+begin "paint a text"
+# The text dialog opens with the tool; the text stamped at (150, 150), in the blue picked
+# above, falls within 30 pixels of the click.
+count_blue() {
+    convert "$1" -crop 60x40+$((pic_x + 120))+$((pic_y + 130)) +repage -fill black +opaque 'rgb(0,0,170)' \
+        -fill white -opaque 'rgb(0,0,170)' -format '%[fx:round(mean*w*h)]' info:
+}
+shot=$(main_shot before-text)
+[ "$(count_blue "$shot")" = 0 ] || fail "the place for the text is not clear"
+# shellcheck disable=SC2086
+click_at $text_button 1
+answer "Text" key ctrl+a
+xdotool type --delay 20 "Quill"
+xdotool key Return
+wait_gone "Text"
+stamp_at 150 150
+for _ in $(seq 25); do
+    shot=$(main_shot text)
+    [ "$(count_blue "$shot")" -gt 40 ] && break
+    sleep 0.2
+done
+[ "$(count_blue "$shot")" -gt 40 ] || fail "no text was painted near (150, 150)"
+# shellcheck disable=SC2086
+click_at $paint_button 1
 
 begin "change the picture and quit, answering the save question"
 xdotool mousemove --sync $((main_x + pic_x + 60)) $((main_y + pic_y + 150))

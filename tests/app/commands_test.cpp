@@ -17,11 +17,13 @@
 #include "document/undo_store.h"
 #include "support/fake_document_environment.h"
 #include "support/fake_shell.h"
+#include "support/fake_text_rasteriser.h"
 #include "support/test_brushes.h"
 #include "support/temp_dir.h"
 #include "tools/fx_brush_model.h"
 #include "tools/red_eye_options_model.h"
 #include "tools/spray_options_model.h"
+#include "tools/text_model.h"
 #include "tools/tool_context.h"
 #include "tools/tool_ids.h"
 
@@ -255,6 +257,31 @@ TEST_F(CommandsTest, TheFxButtonTurnsTheBrushOnAndItsSettingsAreKeptWithTheTools
     });
     ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kFxBrush)));
     EXPECT_EQ(tools.settings.fxType, 1);
+}
+
+TEST_F(CommandsTest, TheTextToolIsChosenThroughItsDialogAndNeedsTheWindowProgramsFonts) {
+    OpenPicture();
+    ASSERT_TRUE(Run(tool_id::kText));  // no fonts to draw with
+    EXPECT_EQ(env.ui.Messages().size(), 1u);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+
+    testing::FakeTextRasteriser fonts;
+    tools.textRasteriser = &fonts;
+    env.ui.ExpectDialogOf<TextModel>("Text", [](TextModel&) { return false; });
+    ASSERT_TRUE(Run(tool_id::kText));  // Cancel
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kPaint);
+    env.ui.ExpectDialogOf<TextModel>("Text", [](TextModel& m) {
+        EXPECT_EQ(m.Families(), (std::vector<std::string>{"Alpha", "Beta"}));
+        m.SetText("Hi!");
+        m.SetSizeIndex(2);
+        return true;
+    });
+    ASSERT_TRUE(Run(RightClickCommandFor(tool_id::kText)));
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kText);
+    EXPECT_EQ(fonts.lastStyle.pixelSize, 10);
+    EXPECT_EQ(tools.textBrush.Current(false).width, 4 + 14 / 2 - 1);
+    EXPECT_EQ(env.settings.GetString("Text", "String"), "Hi!");
+    EXPECT_FALSE(tools.brush.Current(false).Exists() && tools.brush.Current(false).width == 10);
 }
 
 TEST_F(CommandsTest, BrushPaletteCommandsWaitForAPalettePicture) {

@@ -11,8 +11,10 @@
 #include "document/anim_doc.h"
 #include "support/fake_document_environment.h"
 #include "support/fake_edit_view.h"
+#include "support/fake_text_rasteriser.h"
 #include "support/test_images.h"
 #include "tools/band_tools.h"
+#include "tools/text_brush.h"
 #include "tools/tool_factory.h"
 #include "tools/paint_tool.h"
 #include "document/undo_store.h"
@@ -160,6 +162,34 @@ TEST_F(Tools, WithTheFxBrushOnALeftStrokeTintsEachPixelOnceAndTheRightButtonPain
     tools.settings.symmetryPoints = 1;
     Stroke(kLeft, {{3, 6}, {5, 6}});
     EXPECT_EQ(Shown(4, 6), 0xFFFFFFu);
+}
+
+TEST_F(Tools, TheTextToolPaintsItsTextBrushAndTheHandleToolMovesThatBrush) {
+    Open(8);
+    doc.SetForeground(5);
+    testing::FakeTextRasteriser fonts;
+    TextStyle style;
+    style.pixelSize = 6;
+    ASSERT_TRUE(BuildTextBrush(tools.textBrush, fonts, "abc", style, tools.Target()));
+    // Measured 4 wide and 10 high: 4 + 5 - 1 = 8 wide, handle (5, 6). The ink is
+    // columns 0 to 2, rows 2 to 5.
+    tools.SelectTool(tool_id::kText);
+    Stroke(kLeft, {{10, 10}});  // top-left at (7, 6)
+    EXPECT_EQ(Index(7, 8), 5);
+    EXPECT_EQ(Index(9, 11), 5);
+    EXPECT_EQ(Index(10, 8), 0);  // the text's paper is transparent
+    EXPECT_EQ(Index(7, 7), 0);
+    doc.SetBackground(2);
+    tools.RebuildBrush();        // as every colour change does: the paper follows
+    Stroke(kRight, {{10, 10}});  // the background where the text is
+    EXPECT_EQ(Index(8, 9), 2);
+    EXPECT_EQ(Index(10, 9), 0);
+
+    tools.SetTool(std::make_unique<BrushHandleTool>(tools));
+    Stroke(kLeft, {{20, 20}, {22, 21}});
+    EXPECT_EQ(tools.textBrush.Current(false).handleX, 5 - 2);
+    EXPECT_EQ(tools.textBrush.Current(false).handleY, 6 - 1);
+    EXPECT_EQ(tools.CurrentToolId(), tool_id::kText);
 }
 
 TEST_F(Tools, RightButtonShapesPaintTheBackground) {

@@ -14,7 +14,9 @@
 #include "tools/ui/red_eye_options_dialog.h"
 #include "tools/ui/shape_style_dialog.h"
 #include "tools/ui/spray_options_dialog.h"
+#include "tools/ui/qt_text_rasteriser.h"
 #include "tools/ui/symmetry_options_dialog.h"
+#include "tools/ui/text_dialog.h"
 #include "tools/ui/tool_dialogs.h"
 
 namespace quillor {
@@ -133,6 +135,46 @@ TEST(ToolDialogsTest, FxBrushSelectionEnablesTheTransparencyControlsForTheTintOn
     EXPECT_EQ(preferences.fxTo, 90);
     dialog.allBrush->setChecked(true);
     EXPECT_TRUE(model.AllBrush());
+}
+
+TEST(ToolDialogsTest, TheTextDialogListsTheFontsSizesAndStylesAndShowsTheSampleInThem) {
+    QtTextRasteriser fonts;
+    TextModel model(fonts.Families());
+    ASSERT_FALSE(model.Families().empty());
+    TextDialog dialog(model);
+    EXPECT_EQ(dialog.windowTitle(), "Text");
+    EXPECT_EQ(dialog.families->count(), int(model.Families().size()));
+    EXPECT_EQ(dialog.sizes->count(), 72 - 8 + 1);
+    EXPECT_EQ(dialog.sizes->currentText(), "20");
+    EXPECT_EQ(dialog.sample->text(), "AaBbCcDdEeFfGg");
+    EXPECT_EQ(dialog.antiAlias->text(), "&Anti-alias");
+    dialog.text->setText("Quillor");
+    dialog.sizes->setCurrentIndex(40);
+    dialog.bold->setChecked(true);
+    EXPECT_EQ(model.Text(), "Quillor");
+    EXPECT_EQ(model.PixelSize(), 48);
+    EXPECT_TRUE(model.bold);
+    EXPECT_EQ(dialog.sample->font().pixelSize(), 48);
+    EXPECT_TRUE(dialog.sample->font().bold());
+}
+
+TEST(ToolDialogsTest, QtDrawsTextInTheInkOnThePaperAndMeasuresIt) {
+    QtTextRasteriser fonts;
+    TextStyle style;
+    style.family = fonts.Families().front();
+    style.pixelSize = 30;
+    style.antiAlias = false;
+    const DrawnText drawn = fonts.Draw("MW", style, MakeColour(255, 0, 0), MakeColour(0, 0, 255), 200, 144);
+    ASSERT_EQ(drawn.pixels.size(), 200u * 144u);
+    EXPECT_GT(drawn.measuredWidth, 10);
+    EXPECT_GE(drawn.measuredHeight, 30);
+    int ink = 0, other = 0;
+    for (ColourRef c : drawn.pixels) {
+        if (c == MakeColour(255, 0, 0)) ++ink;
+        else if (c != MakeColour(0, 0, 255)) ++other;
+    }
+    EXPECT_GT(ink, 50);
+    EXPECT_EQ(other, 0);  // without anti-aliasing only the two colours
 }
 
 TEST(ToolDialogsTest, SymmetryOptionsCentreClosesTheDialogAsOkDoes) {

@@ -11,6 +11,7 @@
 #include "tools/red_eye_options_model.h"
 #include "tools/shape_style_models.h"
 #include "tools/spray_options_model.h"
+#include "tools/text_model.h"
 #include "tools/symmetry_options_model.h"
 #include "tools/tool_context.h"
 #include "tools/tool_factory.h"
@@ -66,6 +67,28 @@ void SymmetrySettings(CommandContext& c) {
     // user's own tool.
     if (c.tools.TemporaryToolActive()) c.tools.RestoreTool();
     c.tools.SelectTool(tool_id::kSymmetryCentre);
+}
+
+// The text dialog, then the text tool with a brush of the text; Cancel changes nothing.
+void ChooseText(CommandContext& c) {
+    ToolContext& tools = c.tools;
+    if (!tools.HasPicture()) return;
+    if (tools.textRasteriser == nullptr) {
+        c.ui.ShowMessage("Text can only be drawn in the window program, with its fonts.", "No Text",
+                         MessageIcon::Information);
+        return;
+    }
+    TextModel model(tools.textRasteriser->Families());
+    SettingsStore& settings = c.environment.Settings();
+    model.Load(settings);
+    if (!RunCheckedDialog(c.ui, model)) return;
+    model.Store(settings);
+    if (!BuildTextBrush(tools.textBrush, *tools.textRasteriser, model.Text(), model.Style(), tools.Target())) {
+        c.ui.ShowMessage("The text could not be drawn.", "No Text", MessageIcon::Exclamation);
+        return;
+    }
+    if (tools.TemporaryToolActive()) tools.RestoreTool();
+    tools.SelectTool(tool_id::kText);
 }
 
 void FxBrushSettings(CommandContext& c) {
@@ -124,6 +147,7 @@ constexpr Command kCommands[] = {
     {tool_id::kSpray, Always, Selected<tool_id::kSpray>, Select<tool_id::kSpray>},
     {tool_id::kMagnify, Always, Selected<tool_id::kMagnify>, Select<tool_id::kMagnify>},
     {tool_id::kRedEye, Always, Selected<tool_id::kRedEye>, SelectRedEye},
+    {tool_id::kText, HasDocument, Selected<tool_id::kText>, ChooseText},
     {tool_id::kGrab, Always, Selected<tool_id::kGrab>, Select<tool_id::kGrab>},
     {tool_id::kGrabFreehand, Always, Selected<tool_id::kGrabFreehand>, Select<tool_id::kGrabFreehand>},
     {tool_id::kHandle, Always, Selected<tool_id::kHandle>, Select<tool_id::kHandle>},
@@ -144,6 +168,7 @@ constexpr Command kCommands[] = {
     {RightClick(tool_id::kSpray), Always, nullptr, SpraySettings},
     {RightClick(tool_id::kRedEye), Always, nullptr, RedEyeSettings},
     {RightClick(tool_id::kFxBrush), Always, nullptr, FxBrushSettings},
+    {RightClick(tool_id::kText), HasDocument, nullptr, ChooseText},
     {RightClick(tool_id::kSymmetry), Always, nullptr, SymmetrySettings},
 };
 static_assert(RightClick(tool_id::kPaint) == cmd::kChooseBrushShape);

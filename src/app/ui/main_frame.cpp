@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(Interaction& ui, SettingsStore& settings, QWidget* parent
     environment_.grabbedBrush = [this](bool trueColour) { return BrushPictureOf(tools_.brush, trueColour); };
     environment_.recentFilesChanged = [this] { RebuildRecentFilesMenu(); };
     tools_.ui = &ui_;
+    tools_.textRasteriser = &textRasteriser_;
     tools_.toolChanged = [this] { UpdateCommandStates(); };
 
     CreateActions();

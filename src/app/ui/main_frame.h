@@ -9,6 +9,7 @@
 #include "app/commands/shell.h"
 #include "app/ui/gui_environment.h"
 #include "document/new_document_kind.h"
+#include "tools/ui/qt_text_rasteriser.h"
 #include "tools/tool_context.h"
 
 class QAction;
@@ -93,6 +94,7 @@ private:
     Interaction& ui_;
     SettingsStore& settings_;
     GuiEnvironment environment_;
+    QtTextRasteriser textRasteriser_;
     ToolContext tools_;
     QMdiArea* mdi_ = nullptr;
     QLabel* message_ = nullptr;

@@ -7,6 +7,7 @@
 #include "tools/ui/shape_style_dialog.h"
 #include "tools/ui/spray_options_dialog.h"
 #include "tools/ui/symmetry_options_dialog.h"
+#include "tools/ui/text_dialog.h"
 
 namespace quillor {
 
@@ -18,6 +19,7 @@ void RegisterToolDialogs(QtInteraction& ui) {
     ui.RegisterDialog<ShapeStyleModel, ShapeStyleDialog>();
     ui.RegisterDialog<SprayOptionsModel, SprayOptionsDialog>();
     ui.RegisterDialog<SymmetryOptionsModel, SymmetryOptionsDialog>();
+    ui.RegisterDialog<TextModel, TextDialog>();
 }
 
 }  // namespace quillor
