@@ -119,6 +119,15 @@ TEST_F(FxStrokeTest, ASecondStampInOneStrokeChangesNothingAndTransparentPixelsAr
     FxStroke next(image, tint);   // a new stroke starts from the picture as it is now
     next.Apply(brush, 0, 0, target);
     EXPECT_EQ(At(1, 1)[0], 191);
+
+    // Along a gradient a pixel keeps the opacity of the first stamp that reached it.
+    Picture(24, 0);
+    FxStroke graded(image, Gradient(FxSettings::LeftToRight));
+    graded.Apply(brush, 0, 0, target);  // (1, 1) is brush column 1: 67 percent
+    EXPECT_EQ(At(1, 1)[0], 170);
+    graded.Apply(brush, 1, 0, target);  // now under column 0, 100 percent: left as it was
+    EXPECT_EQ(At(1, 1)[0], 170);
+    EXPECT_EQ(At(3, 1)[0], 86);  // new ground, under column 2: 34 percent
 }
 
 TEST_F(FxStrokeTest, SmoothingAFlatAreaChangesNothingAndAnEdgeTakesTheMeanOfFourNeighbours) {
