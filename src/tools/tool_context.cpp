@@ -1,6 +1,7 @@
 #include "tools/tool_context.h"
 
 #include <algorithm>
+#include <new>
 
 #include "document/anim_doc.h"
 #include "tools/paint_tool.h"
@@ -236,8 +237,17 @@ void ToolContext::Press(unsigned flags, IntPoint picture) {
     }
     fxStroke_.reset();
     if (fxBrushOn && tool->Id() != tool_id::kPick) {
-        fxStroke_ = std::make_unique<FxStroke>(*currentImage->image, Fx());
-        if (!fxStroke_->Valid()) fxStroke_.reset();
+        // The stroke keeps the whole picture as it began: a very large one may not fit.
+        try {
+            fxStroke_ = std::make_unique<FxStroke>(*currentImage->image, Fx());
+        } catch (const std::bad_alloc&) {
+            fxStroke_.reset();
+        }
+        if (fxStroke_ && !fxStroke_->Valid()) fxStroke_.reset();
+        if (!fxStroke_ && ui)
+            ui->ShowMessage("There is not enough memory for the FX brush on a picture this large; the stroke "
+                            "paints with the brush instead.",
+                            "FX Brush", MessageIcon::Exclamation);
     }
     tool->Press(flags, picture);
     if (fxStroke_) ShowPreviewAt(picture);
