@@ -45,7 +45,7 @@ TextDialog::TextDialog(TextModel& model, QWidget* parent) : QDialog(parent), mod
     italic = box("&Italic", model.italic);
     strikeOut = box("&Strike Out", model.strikeOut);
     underline = box("&Underline", model.underline);
-    antiAlias = box("&Anti-alias", model.antiAlias);
+    antiAlias = box(TextModel::kAntiAliasText.data(), model.antiAlias);
     right->addStretch();
     row->addLayout(right);
     layout->addLayout(row);
