@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 breeze-icon-theme fonts-dejavu-core
     libjpeg-dev libpng-dev zlib1g-dev libtiff-dev libsodium-dev
+    libavformat-dev libavcodec-dev libswscale-dev libavutil-dev ffmpeg
     libgtest-dev
     "$@"
 )

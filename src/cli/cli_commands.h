@@ -11,5 +11,6 @@ int RunCompose(int argc, char** argv, bool help);
 int RunFrames(int argc, char** argv, bool help);
 int RunCompile(int argc, char** argv, bool help);
 int RunBrush(int argc, char** argv, bool help);
+int RunAvi(int argc, char** argv, bool help);
 
 }  // namespace quillor

@@ -2,10 +2,14 @@
 // a script so that any frame it could not read fails the verb.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "cli/cli_interaction.h"
 #include "document/anim_doc.h"
+#include "document/avi_load_options_model.h"
+#include "document/avi_save_settings_model.h"
 #include "document/file_exists_model.h"
 
 namespace quillor {
@@ -17,8 +21,15 @@ class CliDocumentUi final : public Interaction {
 public:
     explicit CliDocumentUi(CliInteraction& terminal) : terminal_(terminal) {}
     bool replaceFiles = false;
+    // A verb answers its own dialogs here first; nothing means the dialog is not its.
+    std::function<std::optional<bool>(DialogModel&)> answerDialog;
+    // The answer to a save-file dialog, when the verb names the file.
+    std::optional<std::string> saveFile;
 
     void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override {
+        // The advice before the compressor choice is for the window, where the user
+        // picks one; on the command line the option has chosen it.
+        if (text == AviSaveSettingsModel::kCautionText) return;
         terminal_.ShowMessage(text, title, icon);
     }
     Answer Ask(std::string_view text, std::string_view title, QuestionButtons buttons,
@@ -30,9 +41,16 @@ public:
         return terminal_.ChooseFileToOpen(r);
     }
     std::optional<std::string> ChooseFileToSave(const FileDialogRequest& r) override {
-        return terminal_.ChooseFileToSave(r);
+        return saveFile ? saveFile : terminal_.ChooseFileToSave(r);
     }
     bool RunDialog(DialogModel& model) override {
+        if (answerDialog)
+            if (std::optional<bool> answer = answerDialog(model)) return *answer;
+        // A movie is read whole, as a script is.
+        if (auto* movie = dynamic_cast<AviLoadOptionsModel*>(&model)) {
+            for (std::size_t i = 0; i < movie->Items().size(); ++i) movie->Select(i, true);
+            return true;
+        }
         if (auto* exists = dynamic_cast<FileExistsModel*>(&model)) {
             exists->SetReply(replaceFiles ? FileExistsModel::Reply::YesToAll : FileExistsModel::Reply::Cancel);
             return true;

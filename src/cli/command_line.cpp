@@ -17,7 +17,8 @@ constexpr const char* kUsage =
     "       quillor convert IN OUT [options]\n"
     "       quillor palette IN -o OUT.pal\n"
     "       quillor compose FRAME... -o OUT.qua\n"
-    "       quillor frames IN.qua|IN.qul -o DIR [options]\n"
+    "       quillor frames IN.qua|IN.qul|IN.avi -o DIR [options]\n"
+    "       quillor avi IN.qua OUT.avi [options]\n"
     "       quillor compile IN.qul OUT [options]\n"
     "       quillor brush grab|image|transform ...\n"
     "       quillor VERB --help\n"
@@ -33,8 +34,10 @@ constexpr const char* kUsage =
     "  palette   write a palette picture's colours as a Quillor palette file (.pal)\n"
     "  compose   write an animation script (.qua) naming image files, or a folder's\n"
     "            image files in name order, as its frames\n"
-    "  frames    write every frame of an animation or layered image as numbered image\n"
-    "            files, as the sequence save does\n"
+    "  frames    write every frame of an animation, layered image or AVI movie as\n"
+    "            numbered image files, as the sequence save does\n"
+    "  avi       write an animation as an AVI movie, uncompressed or through a\n"
+    "            compressor (--codec), forwards or backwards (--range), at a rate (--fps)\n"
     "  compile   lay a layered image's layers over one another and write the picture\n"
     "  brush     cut a brush file (.bsh) out of a picture or animation, make a picture\n"
     "            of a brush, or turn, mirror and resize a brush\n"
@@ -51,7 +54,7 @@ struct NamedVerb {
 
 constexpr NamedVerb kVerbs[] = {{"info", RunInfo},       {"convert", RunConvert}, {"palette", RunPalette},
                                 {"compose", RunCompose}, {"frames", RunFrames},   {"compile", RunCompile},
-                                {"brush", RunBrush}};
+                                {"brush", RunBrush},     {"avi", RunAvi}};
 
 Verb FindVerb(std::string_view name) {
     for (const NamedVerb& verb : kVerbs)

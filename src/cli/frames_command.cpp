@@ -19,13 +19,14 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kHelp =
-    "usage: quillor frames IN.qua|IN.qul -o DIR [options]\n"
+    "usage: quillor frames IN.qua|IN.qul|IN.avi -o DIR [options]\n"
     "\n"
-    "Writes every frame of the animation or layered image IN as a numbered image file in\n"
-    "DIR, named as Quillor's sequence save names them: the prefix, a four-digit number\n"
-    "and the type's extension (\"walk0000.bmp\", \"walk0001.bmp\" ...). Frame 0 of a layered\n"
-    "image, its compiled picture, is written as the script holds it, its name marked\n"
-    "_COMPILED_TARGET; `quillor compile` builds it afresh from the layers.\n"
+    "Writes every frame of the animation, layered image or AVI movie IN as a numbered\n"
+    "image file in DIR, named as Quillor's sequence save names them: the prefix, a\n"
+    "four-digit number and the type's extension (\"walk0000.bmp\", \"walk0001.bmp\" ...).\n"
+    "Frame 0 of a layered image, its compiled picture, is written as the script holds\n"
+    "it, its name marked _COMPILED_TARGET; `quillor compile` builds it afresh from the\n"
+    "layers. A movie's frames are all read, as a script's are.\n"
     "\n"
     "  -o, --output DIR          the folder to write into (made when it does not exist)\n"
     "  --prefix P                the names' prefix (default: the first four characters\n"
@@ -121,8 +122,9 @@ int RunFrames(int argc, char** argv, bool help) {
     }
     const std::string& in = options.files[0];
     const bool layered = EndsWithNoCase(in, ".qul");
-    if (!layered && !EndsWithNoCase(in, ".qua")) {
-        std::fprintf(stderr, "quillor: '%s' is not an animation (.qua) or layered image (.qul)\n", in.c_str());
+    if (!layered && !EndsWithNoCase(in, ".qua") && !EndsWithNoCase(in, ".avi")) {
+        std::fprintf(stderr, "quillor: '%s' is not an animation (.qua), layered image (.qul) or movie (.avi)\n",
+                     in.c_str());
         return 2;
     }
     CliDocumentEnvironment environment;

@@ -159,10 +159,6 @@ void CAnimDoc::OpenSingleImage(const std::string& filePath) {
     if (loaded) environment_.AddRecentFile(filePath);
 }
 
-// Movies open through the movie reader; a program built without it treats them as files
-// it cannot read.
-void CAnimDoc::OpenAvi(const std::string& filePath) { OpenOther(filePath); }
-
 void CAnimDoc::OpenOther(const std::string& filePath) {
     isAnimation = false;
     frameCount = 0;

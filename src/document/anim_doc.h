@@ -86,6 +86,10 @@ public:
     // "Compose Animation Sequence": the composer dialog, then its files as frames. False
     // on Cancel. Nothing is written.
     bool ComposeFromFiles(bool layered);
+    // The animation Save As's "AVI movie": the frame checks, "AVI Save Settings", the
+    // file, the compressor choice and the write. True when the movie was written; the
+    // document then has its path and is unchanged.
+    bool SaveAvi();
     // Asked before the document closes; true when closing may go on. A No marks the
     // document unchanged only when `markDiscarded`: the program's exit asks every
     // document first, and a Cancel at a later one must leave this one's edits standing.
@@ -176,6 +180,9 @@ private:
     void OpenSingleImage(const std::string& path);
     void OpenScript(const std::string& path, bool layered);
     void OpenAvi(const std::string& path);
+    // Reads the movie's chosen frames; false (the user told why, or cancelled) when the
+    // document gets none.
+    bool LoadAvi(const std::string& path);
     void OpenOther(const std::string& path);
     void MakePlaceholder(const std::string& name);
     // The part of Save before the write: depth refusals and settings dialogs.

@@ -19,8 +19,6 @@ namespace quillor {
 
 namespace {
 
-constexpr std::string_view kNoMovieYet =
-    "Saving as an AVI movie is not available yet; choose Image Sequence.";
 constexpr std::string_view kScriptExists = "File %s name already exists. Overwrite?.";
 constexpr std::string_view kScriptExistsTitle = "File Exists";
 constexpr std::string_view kCouldNotSaveScript = "Error - Could not save file %s.";
@@ -48,10 +46,7 @@ bool CAnimDoc::SaveAnimationAs() {
     if (!isLayered) {
         SelectFileTypeModel choice(SelectFileTypeModel::Question::SequenceOrMovie);
         if (!ui.RunDialog(choice)) return false;
-        if (choice.Choice() == 1) {
-            ui.ShowMessage(kNoMovieYet, SelectFileTypeModel::kTitle, MessageIcon::Information);
-            return false;
-        }
+        if (choice.Choice() == 1) return SaveAvi();
     }
 
     std::vector<std::string> names;

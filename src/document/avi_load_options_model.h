@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/interaction.h"
+#include "platform/video_picture.h"
 
 namespace quillor {
 
@@ -61,6 +63,15 @@ public:
     // For every item in list order, the 0-based movie frame to load, or -1.
     std::vector<int> Selection() const;
 
+    // The previews: movie frame `frame` (from 1) decoded, or nothing.
+    using PreviewSource = std::function<std::optional<VideoPicture>(int frame)>;
+    void SetPreviewSource(PreviewSource source) { preview_ = std::move(source); }
+    std::optional<VideoPicture> Preview(int frame) const {
+        return preview_ && frame >= 1 && frame <= length_ ? preview_(frame) : std::nullopt;
+    }
+    // The frame the right preview shows: the anchor item's, or nothing without one.
+    static constexpr std::string_view kPreviewFrame = "Frame: %d";
+
 private:
     int length_;
     double framesPerSecond_;
@@ -69,6 +80,7 @@ private:
     int selectEvery_ = 1;
     int selectStart_ = 1;
     std::vector<Item> items_;
+    PreviewSource preview_;
 };
 
 }  // namespace quillor

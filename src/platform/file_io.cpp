@@ -195,6 +195,16 @@ bool AtomicFileWriter::Write(const void* data, std::size_t size) {
     return true;
 }
 
+std::int64_t AtomicFileWriter::Seek(std::int64_t offset, int whence) {
+    if (fd_ < 0 || failed_ || !Flush()) return -1;
+    const off_t at = ::lseek(fd_, off_t(offset), whence);
+    if (at < 0) {
+        error_ = ErrnoText();
+        return -1;
+    }
+    return at;
+}
+
 bool AtomicFileWriter::Commit() {
     if (fd_ < 0 || failed_) {
         Abandon();

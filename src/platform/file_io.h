@@ -81,6 +81,9 @@ public:
     // or `path` is a file the user may not write.
     bool Open(const std::string& path);
     bool Write(const void* data, std::size_t size) override;
+    // Moves where the next bytes go, as lseek does (writers that patch their headers
+    // afterwards need it); -1 on an error.
+    std::int64_t Seek(std::int64_t offset, int whence);
     // Flushes, syncs and renames over the target; false (target untouched) on any error.
     bool Commit();
     void Abandon();

@@ -159,14 +159,21 @@ TEST_F(AnimCommands, OpenAnimationAsksSequenceOrMovie) {
     EXPECT_EQ(shell.calls[0], "open /tmp/walk.qua");
     EXPECT_EQ(env.ui.FileRequests().back().filter.rfind("Animation Sequence Script File (*.qua)", 0), 0u);
 
-    // Movies say plainly that they cannot be opened.
+    // A movie's name gets ".avi"; its folder is remembered as the AVI one.
     env.ui.ExpectDialogOf<SelectFileTypeModel>("Select File Type", [](SelectFileTypeModel& m) {
         m.SetChoice(1);
         return true;
     });
+    env.ui.ExpectOpenFile(std::string("/tmp/Clip"));
     Run(cmd::kAnimOpen);
-    EXPECT_EQ(shell.calls.size(), 1u);
-    EXPECT_EQ(env.ui.Messages().size(), 1u);
+    ASSERT_EQ(shell.calls.size(), 2u);
+    EXPECT_EQ(shell.calls[1], "open /tmp/Clip.avi");
+    EXPECT_EQ(env.ui.FileRequests().back().filter, "AVI Files (*.avi)|*.avi|All Files (*.*)|*.*|");
+    EXPECT_EQ(env.settings.GetString("Previous Paths", "AVI Load"), "/tmp");
+    env.ui.ExpectOpenFile(std::nullopt);
+    Run(cmd::kOpenAvi);
+    EXPECT_EQ(shell.calls.size(), 2u);
+    EXPECT_TRUE(env.ui.Messages().empty());
 
     Run(cmd::kCompose);
     EXPECT_EQ(shell.calls.back(), "new 2");

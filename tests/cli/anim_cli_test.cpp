@@ -63,10 +63,11 @@ protected:
 
 TEST_F(AnimCli, HelpNamesTheNewVerbs) {
     Outcome help = Quillor({"--help"});
-    for (const char* usage : {"quillor compose FRAME... -o OUT.qua", "quillor frames IN.qua|IN.qul -o DIR",
+    for (const char* usage : {"quillor compose FRAME... -o OUT.qua", "quillor frames IN.qua|IN.qul|IN.avi -o DIR",
+                              "quillor avi IN.qua OUT.avi",
                               "quillor compile IN.qul OUT"})
         EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
-    for (const char* verb : {"compose", "frames", "compile"}) {
+    for (const char* verb : {"compose", "frames", "compile", "avi"}) {
         for (const Names& args : {Names{verb, "--help"}, Names{"help", verb}}) {
             Outcome run = Quillor(args);
             EXPECT_EQ(run.status, 0) << verb;

@@ -292,15 +292,16 @@ TEST_F(SequenceSaving, SaveAsRunsTheDialogsAndStoresTheirSettings) {
     EXPECT_EQ(env.settings.GetInt("Animation Save", "File Type", -1), 4);
 }
 
-TEST_F(SequenceSaving, TheMovieChoiceSaysItIsNotAvailableAndCancelSavesNothing) {
+TEST_F(SequenceSaving, TheMovieChoiceChecksTheFramesAndCancelSavesNothing) {
     MakeAnimation(2);
     env.ui.ExpectDialogOf<SelectFileTypeModel>("Select File Type", [](SelectFileTypeModel& m) {
         m.SetChoice(1);
         return true;
     });
     EXPECT_FALSE(doc.SaveAnimationAs());
-    EXPECT_TRUE(env.ui.OnlyMessageIs("Saving as an AVI movie is not available yet; choose Image Sequence.",
-                                     "Select File Type", MessageIcon::Information));
+    EXPECT_TRUE(env.ui.OnlyMessageIs("You cannot save AVIs with images of different sizes.\nPlease ensure all "
+                                     "images in the animation have the same dimensions.",
+                                     "Cannot Save As AVI", MessageIcon::Information));
     env.ui.ExpectDialog("Select File Type", [](DialogModel&) { return false; });
     EXPECT_FALSE(doc.Save());
     env.ui.ExpectDialog("Select File Type", [](DialogModel&) { return true; });

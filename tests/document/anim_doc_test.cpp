@@ -400,8 +400,7 @@ TEST_F(Documents, AnUnreadablePictureLeavesAPlaceholderThatIsNotKept) {
 }
 
 TEST_F(Documents, OtherExtensionsOpenAsSilentPlaceholders) {
-    // Movies have no reader in this build: they end like any unknown file.
-    for (const char* name : {"notes.txt", "movie.AVI", "no_extension"}) {
+    for (const char* name : {"notes.txt", "no_extension"}) {
         CAnimDoc doc(env);
         doc.Open(dir.File(name));
         EXPECT_EQ(doc.path, "Error.ERR") << name;

@@ -26,8 +26,6 @@ void OpenImage(CommandContext& c) {
     if (auto path = ChooseImageFileToOpen(c.environment.FileContext())) c.shell.OpenPath(*path);
 }
 
-constexpr std::string_view kNoMovies =
-    "Quillor cannot open AVI movies yet. Open an animation sequence script (.qua) instead.";
 constexpr std::string_view kSequenceFilter =
     "Animation Sequence Script File (*.qua)|*.qua|Layered Image Script File (*.qul)|*.qul|"
     "All Files (*.*)|*.*|";
@@ -45,11 +43,24 @@ void OpenSequence(CommandContext& c) {
     c.shell.OpenPath(*path);
 }
 
+// An AVI movie: the name gets ".avi" unless it ends so already.
+void OpenAvi(CommandContext& c) {
+    FileDialogRequest request;
+    request.title = "Open AVI";
+    request.settingsKey = "AVI Load";
+    request.filter = "AVI Files (*.avi)|*.avi|All Files (*.*)|*.*|";
+    request.defaultExtension = "avi";
+    std::optional<std::string> path = ChooseFileRemembering(request, false, c.environment.FileContext());
+    if (!path) return;
+    if (!EndsWithNoCase(*path, ".avi")) *path += ".avi";
+    c.shell.OpenPath(*path);
+}
+
 void OpenAnimation(CommandContext& c) {
     SelectFileTypeModel choice(SelectFileTypeModel::Question::SequenceOrMovie);
     if (!c.ui.RunDialog(choice)) return;
     if (choice.Choice() == 0) OpenSequence(c);
-    else c.ui.ShowMessage(kNoMovies, SelectFileTypeModel::kTitle, MessageIcon::Information);
+    else OpenAvi(c);
 }
 
 void Open(CommandContext& c) {
@@ -71,6 +82,7 @@ constexpr Command kCommands[] = {
     {cmd::kAnimNew, Always, nullptr, Make<NewDocumentKind::NewAnimation>},
     {cmd::kImageOpen, Always, nullptr, OpenImage},
     {cmd::kAnimOpen, Always, nullptr, OpenAnimation},
+    {cmd::kOpenAvi, Always, nullptr, OpenAvi},
     {cmd::kCompose, Always, nullptr, Make<NewDocumentKind::Compose>},
     {cmd::kPasteImage, Always, nullptr, Make<NewDocumentKind::FromClipboard>},
     {cmd::kDuplicateImage, HasDocument, nullptr, Make<NewDocumentKind::Duplicate>},

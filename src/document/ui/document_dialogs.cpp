@@ -1,5 +1,8 @@
 #include "document/ui/document_dialogs.h"
 
+#include "document/ui/avi_compressor_dialog.h"
+#include "document/ui/avi_load_options_dialog.h"
+#include "document/ui/avi_save_settings_dialog.h"
 #include "document/ui/colour_balance_dialog.h"
 #include "document/ui/colour_depth_dialog.h"
 #include "document/ui/filter_amount_dialog.h"
@@ -24,6 +27,9 @@ void RegisterDocumentDialogs(QtInteraction& ui) {
     ui.RegisterDialog<FilterAmountModel, FilterAmountDialog>();
     ui.RegisterDialog<ToneAdjustModel, ToneAdjustDialog>();
     ui.RegisterDialog<ColourBalanceModel, ColourBalanceDialog>();
+    ui.RegisterDialog<AviLoadOptionsModel, AviLoadOptionsDialog>();
+    ui.RegisterDialog<AviSaveSettingsModel, AviSaveSettingsDialog>();
+    ui.RegisterDialog<AviCompressorModel, AviCompressorDialog>();
 }
 
 }  // namespace quillor
