@@ -34,6 +34,7 @@
 #include "document/anim_script.h"
 #include "brush/brush_file.h"
 #include "palette/palette_file.h"
+#include "platform/video_writer.h"
 
 namespace {
 
@@ -280,6 +281,42 @@ void MakeBrushSeeds() {
 
 // Animation and layered scripts as the program writes them, one with CR LF line ends
 // and missing lines, an empty one and one whose count promises more than it holds.
+// Small movies from our own writer: 256-colour and true-colour frames through the
+// compressors that store them differently.
+void MakeMovieSeeds() {
+    const int width = 9, height = 5;
+    std::vector<std::uint8_t> pixels(12 * height * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i * 37);
+    std::array<std::uint32_t, 256> palette{};
+    for (std::size_t i = 0; i < palette.size(); ++i) palette[i] = std::uint32_t(i * 0x010305u) & 0xFFFFFFu;
+    for (const char* encoder : {"raw", "zmbv", "png", "ffv1", "mjpeg", "mpeg4"}) {
+        for (const int bits : {8, 24}) {
+            const fs::path file = g_out / "avi-scratch.avi";
+            VideoWriteSettings settings;
+            settings.width = width;
+            settings.height = height;
+            settings.bitsPerPixel = bits;
+            settings.encoder = encoder;
+            settings.keyFrameEvery = 2;
+            std::string error;
+            std::unique_ptr<VideoWriter> writer = VideoWriter::Create(file.string(), settings, &error);
+            const std::size_t stride = bits == 8 ? 12 : 28;
+            bool ok = writer != nullptr;
+            for (int frame = 0; ok && frame < 3; ++frame)
+                ok = writer->Write({pixels.data() + frame, stride, palette.data()});
+            ok = ok && writer->Finish();
+            writer.reset();
+            Bytes bytes;
+            if (ok) {
+                std::ifstream in(file, std::ios::binary);
+                bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            }
+            fs::remove(file);
+            Save("avi", std::string(encoder) + "-" + std::to_string(bits) + ".avi", bytes);
+        }
+    }
+}
+
 void MakeScriptSeeds() {
     auto text = [](std::string_view t) { return Bytes(t.begin(), t.end()); };
     std::vector<ScriptFrame> frames(3);
@@ -344,5 +381,6 @@ int main(int argc, char** argv) {
     MakePaletteSeeds();
     MakeBrushSeeds();
     MakeScriptSeeds();
+    MakeMovieSeeds();
     return g_failures == 0 ? 0 : 1;
 }

@@ -31,7 +31,8 @@ constexpr const char* kHelp =
     "                   (default 1: every frame)\n"
     "\n"
     "raw, png and zmbv keep a 256-colour animation's palette indices; the others store\n"
-    "true colour. All frames must have one size and colour depth.\n";
+    "true colour. zmbv takes 256-colour animations only. All frames must have one size\n"
+    "and colour depth.\n";
 
 std::string CodecNames() {
     std::string names;
@@ -125,8 +126,17 @@ int RunAvi(int argc, char** argv, bool help) {
             return true;
         }
         if (auto* compressor = dynamic_cast<AviCompressorModel*>(&model)) {
-            for (std::size_t i = 0; i < compressor->Encoders().size(); ++i)
-                if (compressor->Encoders()[i].id == codec) compressor->Select(int(i));
+            bool offered = false;
+            for (std::size_t i = 0; i < compressor->Encoders().size(); ++i) {
+                if (compressor->Encoders()[i].id != codec) continue;
+                compressor->Select(int(i));
+                offered = true;
+            }
+            if (!offered) {
+                std::fprintf(stderr, "quillor: %s is for 256-colour animations only; choose another --codec\n",
+                             codec.c_str());
+                return false;
+            }
             compressor->SetQuality(quality);
             compressor->SetKeyFrameEvery(keyFrames);
             return true;

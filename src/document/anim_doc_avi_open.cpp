@@ -100,14 +100,14 @@ bool CAnimDoc::LoadAvi(const std::string& filePath) {
     frameDelay = float(1.0 / rate);
     AddFrames(count);
     bool missingTold = false;
+    VideoPicture picture;
     for (std::uint32_t k = 0; k < count; ++k) {
         ui.Progress("Loading frames", int(k), int(count));
         AnimFrame& frame = *FindFrame(int(k));
         frame.name = filePath;
-        std::optional<VideoPicture> picture;
-        if (decodable) picture = reader->Frame(selection[k]);
-        bool made = picture && TakePicture(*frame.image, *picture);
-        if (!picture) {
+        const bool decoded = decodable && reader->Frame(selection[k], picture);
+        bool made = decoded && TakePicture(*frame.image, picture);
+        if (!decoded) {
             if (!missingTold) {
                 ui.ShowMessage(kSomeFramesMissing, kSomeFramesMissingTitle, MessageIcon::Information);
                 missingTold = true;

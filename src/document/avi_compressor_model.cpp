@@ -12,6 +12,7 @@ constexpr std::string_view kSection = "AVI Settings";
 
 AviCompressorModel::AviCompressorModel(std::vector<VideoEncoder> encoders, bool paletteFrames)
     : encoders_(std::move(encoders)), paletteFrames_(paletteFrames) {
+    if (!paletteFrames_) std::erase_if(encoders_, [](const VideoEncoder& e) { return e.paletteOnly; });
     // Uncompressed frames need no encoder, so there is always that to choose.
     if (encoders_.empty()) encoders_.push_back({"raw", "Full Frames (no compression)", true, true, false, false});
 }

@@ -47,7 +47,7 @@ struct VideoReader::State {
 
     AVRational RateOf(const AVStream* s) const {
         // An AVI stream's time base is exactly its scale over its rate.
-        if (std::strcmp(format->iformat->name, "avi") == 0 && Valid(s->time_base)) return av_inv_q(s->time_base);
+        if (Valid(s->time_base)) return av_inv_q(s->time_base);
         if (Valid(s->avg_frame_rate)) return s->avg_frame_rate;
         if (Valid(s->r_frame_rate)) return s->r_frame_rate;
         return AVRational{25, 1};
@@ -110,23 +110,23 @@ struct VideoReader::State {
         }
     }
 
-    std::optional<VideoPicture> Convert() {
+    bool Convert(VideoPicture& picture) {
         const int width = frame->width;
         const int height = frame->height;
-        if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+        if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) return false;
         const auto format = AVPixelFormat(frame->format);
-        VideoPicture picture;
         picture.width = width;
         picture.height = height;
         const bool eightBit = format == AV_PIX_FMT_PAL8 || format == AV_PIX_FMT_GRAY8;
         picture.bitsPerPixel = eightBit ? 8 : 24;
         picture.stride = std::size_t(width) * (eightBit ? 1 : 3);
-        if (std::uint64_t(picture.stride) * std::uint64_t(height) > kMaxRowBytes) return std::nullopt;
+        if (std::uint64_t(picture.stride) * std::uint64_t(height) > kMaxRowBytes) return false;
         picture.pixels.resize(picture.stride * std::size_t(height));
-        if (eightBit) {
+        // Frames already in the order a packed bitmap keeps need only their rows copied.
+        if (eightBit || format == AV_PIX_FMT_BGR24) {
             for (int y = 0; y < height; ++y)
                 std::memcpy(picture.Row(y), frame->data[0] + std::ptrdiff_t(y) * frame->linesize[0], picture.stride);
-            for (int i = 0; i < 256; ++i) {
+            for (int i = 0; eightBit && i < 256; ++i) {
                 if (format == AV_PIX_FMT_PAL8) {
                     std::uint32_t entry = 0;
                     std::memcpy(&entry, frame->data[1] + 4 * i, 4);
@@ -135,17 +135,15 @@ struct VideoReader::State {
                     picture.palette[std::size_t(i)] = std::uint32_t(i) * 0x010101u;
                 }
             }
-            return picture;
+            return true;
         }
         scaler = sws_getCachedContext(scaler, width, height, format, width, height, AV_PIX_FMT_BGR24,
                                       SWS_BILINEAR | SWS_ACCURATE_RND | SWS_FULL_CHR_H_INT, nullptr, nullptr,
                                       nullptr);
-        if (scaler == nullptr) return std::nullopt;
+        if (scaler == nullptr) return false;
         std::uint8_t* planes[4] = {picture.pixels.data(), nullptr, nullptr, nullptr};
         int strides[4] = {int(picture.stride), 0, 0, 0};
-        if (sws_scale(scaler, frame->data, frame->linesize, 0, height, planes, strides) != height)
-            return std::nullopt;
-        return picture;
+        return sws_scale(scaler, frame->data, frame->linesize, 0, height, planes, strides) == height;
     }
 };
 
@@ -155,7 +153,9 @@ VideoReader::~VideoReader() = default;
 std::unique_ptr<VideoReader> VideoReader::Open(const std::string& path) {
     QuietFfmpeg();
     auto state = std::make_unique<State>();
-    if (avformat_open_input(&state->format, path.c_str(), nullptr, nullptr) < 0) return nullptr;
+    // Only AVI: a file named as a movie is not probed as every format FFmpeg knows.
+    const AVInputFormat* avi = av_find_input_format("avi");
+    if (avi == nullptr || avformat_open_input(&state->format, path.c_str(), avi, nullptr) < 0) return nullptr;
     // Without the probe some formats leave sizes and pixel formats unknown; a movie
     // whose probe fails may still have frames to give.
     (void)avformat_find_stream_info(state->format, nullptr);
@@ -216,12 +216,18 @@ bool VideoReader::UseStream(int index) {
 }
 
 std::optional<VideoPicture> VideoReader::Frame(std::int64_t index) {
+    VideoPicture picture;
+    if (!Frame(index, picture)) return std::nullopt;
+    return picture;
+}
+
+bool VideoReader::Frame(std::int64_t index, VideoPicture& picture) {
     State& s = *state_;
-    if (s.codec == nullptr || index < 0) return std::nullopt;
+    if (s.codec == nullptr || index < 0) return false;
     bool fromStart = false;
     bool justSought = false;
     if (s.next < 0 || index < s.next || s.KeyFrameBetween(s.next, index)) {
-        if (!s.SeekTo(index)) return std::nullopt;
+        if (!s.SeekTo(index)) return false;
         fromStart = s.next == 0;
         justSought = true;
     }
@@ -233,23 +239,23 @@ std::optional<VideoPicture> VideoReader::Frame(std::int64_t index) {
                 continue;
             }
             s.next = -1;
-            return std::nullopt;
+            return false;
         }
         ++decoded_;
         std::int64_t at = s.next;
         if (s.frame->best_effort_timestamp != AV_NOPTS_VALUE) at = s.IndexOf(s.frame->best_effort_timestamp);
         if (at < 0) {
             // No time stamp and no count to go by: count from the start.
-            if (fromStart || !s.SeekToStart()) return std::nullopt;
+            if (fromStart || !s.SeekToStart()) return false;
             fromStart = true;
             justSought = false;
             continue;
         }
         s.next = at + 1;
         if (at == index) {
-            std::optional<VideoPicture> picture = s.Convert();
+            const bool converted = s.Convert(picture);
             av_frame_unref(s.frame);
-            return picture;
+            return converted;
         }
         av_frame_unref(s.frame);
         if (at > index) {
@@ -260,7 +266,7 @@ std::optional<VideoPicture> VideoReader::Frame(std::int64_t index) {
                 justSought = false;
                 continue;
             }
-            return std::nullopt;
+            return false;
         }
         justSought = false;
     }

@@ -19,14 +19,14 @@ struct VideoStreamInfo {
     int height = 0;
 };
 
-// A movie file opened for reading through FFmpeg. Frames of the video stream chosen
+// An AVI movie opened for reading through FFmpeg. Frames of the video stream chosen
 // with UseStream are decoded on request, in any order: going forward decodes on from
 // where the last request ended unless a key frame lies between, going back seeks to
 // the key frame before the one asked for. Palette and grey video arrives with 8 bits,
 // everything else with 24.
 class VideoReader {
 public:
-    // Null when the file cannot be opened or is not a movie FFmpeg knows.
+    // Null when the file cannot be opened or is not an AVI movie.
     static std::unique_ptr<VideoReader> Open(const std::string& path);
     ~VideoReader();
     VideoReader(const VideoReader&) = delete;
@@ -39,6 +39,9 @@ public:
     bool UseStream(int stream);
     // Frame `frame` (from 0) of that stream; nothing when it cannot be decoded.
     std::optional<VideoPicture> Frame(std::int64_t frame);
+    // The same into `picture`, whose memory is reused from one frame to the next; false
+    // when the frame cannot be decoded.
+    bool Frame(std::int64_t frame, VideoPicture& picture);
     // Frames decoded so far (what seeking saves shows here).
     std::int64_t DecodedFrames() const { return decoded_; }
 

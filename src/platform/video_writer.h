@@ -17,6 +17,9 @@ struct VideoEncoder {
     bool keepsPalette = false;
     bool hasQuality = false;
     bool hasKeyFrames = false;  // can store frames that depend on earlier ones
+    // Offered for 256-colour pictures only (in true colour it is many times slower than
+    // the other lossless compressors).
+    bool paletteOnly = false;
 };
 
 // The compressors this FFmpeg can write into an AVI movie, uncompressed first.

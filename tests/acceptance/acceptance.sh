@@ -678,6 +678,69 @@ expect_rgb "$shot" $((eye_x + 3)) $((eye_y + 3)) "50,40,60" "the red eye, reduce
 expect_rgb "$shot" $((eye_x + 7)) $((eye_y + 7)) "50,40,60" "the red eye's far corner, reduced"
 expect_rgb "$shot" $((eye_x - 1)) $((eye_y + 3)) "200,40,40" "the band beside the eye, kept"
 
+begin "open a movie ffmpeg made, every second frame"
+movie="$work/colours.avi"
+# Four red frames and then four green ones, at four frames a second, losslessly.
+ffmpeg -nostdin -loglevel error -y -f lavfi -i "color=c=red:s=64x48:r=4:d=1,format=bgr0" \
+       -f lavfi -i "color=c=0x00ff00:s=64x48:r=4:d=1,format=bgr0" -filter_complex "[0][1]concat=n=2" \
+       -c:v ffv1 "$movie" || fail "ffmpeg could not make the movie"
+xdotool key alt+a
+sleep 0.3
+xdotool key Down Return
+answer "Select File Type" key Down Return
+answer "Open AVI" key ctrl+a
+xdotool type --delay 5 "$movie"
+xdotool key Return
+answer "AVI Load Options" key alt+s
+xdotool key ctrl+a
+xdotool type --delay 20 "2"
+# A button's key clicks it a moment later, as the button shows itself pressed.
+xdotool key alt+a
+sleep 0.5
+xdotool key alt+s Return
+wait_gone "AVI Load Options"
+at=""
+for _ in $(seq 25); do
+    shot=$(main_shot movie)
+    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
+done
+[ -n "$at" ] || fail "the movie's first frame (red) is not on the screen"
+read -r movie_x movie_y <<<"$at"
+xdotool mousemove --sync $((main_x + movie_x)) $((main_y + movie_y))
+
+begin "play the movie's frames"
+xdotool key 5
+seen=""
+for _ in $(seq 40); do
+    import -window "$main" "$work/movie-playing.png" 2>/dev/null || continue
+    seen="$seen $(rgb_at "$work/movie-playing.png" "$movie_x" "$movie_y")"
+    case $seen in *0,255,0*) break ;; esac
+    sleep 0.1
+done
+case $seen in *255,0,0*0,255,0*) ;; *) fail "playing did not go from red to green:$seen" ;; esac
+shot=$(shot_when movie-played "$movie_x" "$movie_y" 255,0,0)
+
+begin "save the movie with the lossless compressor"
+saved="$work/saved.avi"
+xdotool key ctrl+s
+answer "Select File Type" key Down Return
+answer "AVI Save Settings" key Return
+answer "Save AVI" key ctrl+a
+xdotool type --delay 5 "$saved"
+xdotool key Return
+answer "Caution" key Return
+answer "Video Compression" key alt+c Down
+sleep 0.3
+xdotool key Return
+wait_gone "Video Compression"
+for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
+[ -s "$saved" ] || fail "no movie was written"
+[ "$(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")" = "ffv1,4" ] ||
+    fail "the movie is not four FFV1 frames: $(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")"
+"$quillor" frames "$saved" -o "$work/saved-frames" >/dev/null 2>&1 || fail "the saved movie does not read back"
+expect_rgb "$work/saved-frames/save0001.bmp" 5 5 "255,0,0" "the saved movie's second frame (movie frame 3)"
+expect_rgb "$work/saved-frames/save0002.bmp" 5 5 "0,255,0" "the saved movie's third frame (movie frame 5)"
+
 begin "quit the third run"
 file_menu x
 answer "Unsaved Changes" key alt+n

@@ -84,7 +84,17 @@ TEST_F(AviCli, WrongRequestsAreRefusedAndFailedWritesLeaveNothing) {
     }
     EXPECT_FALSE(FileExists(dir.File("walk.avi")));
 
-    Outcome run = Quillor({"avi", "walk.qua", "nowhere/walk.avi"});
+    // A compressor for palette pictures refuses a true-colour animation.
+    COXDIB colour;
+    testing::MakeGradient24(colour, 11, 5);
+    Save(colour, "tc.bmp");
+    ASSERT_TRUE(WriteAnimationScript(dir.File("tc.qua"), Names{"tc.bmp", "tc.bmp"}));
+    Outcome run = Quillor({"avi", "tc.qua", "tc.avi", "--codec", "zmbv"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("256-colour animations only"), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(dir.File("tc.avi")));
+
+    run = Quillor({"avi", "walk.qua", "nowhere/walk.avi"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("Error: Could not save file."), std::string::npos) << run.err;
 

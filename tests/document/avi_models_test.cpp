@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "document/anim_doc.h"
+#include "document/avi_compressor_model.h"
 #include "document/avi_load_options_model.h"
 #include "document/avi_rules.h"
 #include "document/avi_save_settings_model.h"
@@ -151,6 +152,48 @@ TEST(AviSaving, MixedColourModesAndSizesAreRefusedWithTheirOwnMessage) {
               0u);
     doc.FindFrame(2)->height = 8;
     EXPECT_EQ(AviFramesRefusal(doc)->rfind("You cannot save AVIs with images of mixed colour depths.\n", 0), 0u);
+}
+
+TEST(AviSaving, TheCompressorChoiceOffersWhatSuitsThePicturesAndIsRemembered) {
+    const std::vector<VideoEncoder> encoders = {
+        {"raw", "Full Frames (no compression)", true, true, false, false, false},
+        {"zmbv", "ZMBV", true, true, false, true, true},
+        {"ffv1", "FFV1", true, false, false, true, false},
+        {"mjpeg", "Motion JPEG", false, false, true, false, false}};
+    testing::FakeDocumentEnvironment env;
+    AviCompressorModel colour(encoders, false);
+    ASSERT_EQ(colour.Encoders().size(), 3u);
+    EXPECT_EQ(colour.Encoders()[1].id, "ffv1") << "the palette-only compressor is not offered";
+    colour.Load(env.settings);
+    EXPECT_EQ(colour.Current().id, "raw");
+    colour.Select(2);
+    colour.SetQuality(140);
+    colour.SetKeyFrameEvery(0);
+    EXPECT_EQ(colour.Quality(), 100);
+    EXPECT_EQ(colour.KeyFrameEvery(), 1);
+    EXPECT_TRUE(colour.QualityEnabled());
+    EXPECT_FALSE(colour.KeyFramesEnabled());
+    colour.SetQuality(30);
+    colour.SetKeyFrameEvery(25);
+    VideoWriteSettings settings;
+    colour.ApplyTo(settings);
+    EXPECT_EQ(settings.encoder, "mjpeg");
+    EXPECT_EQ(settings.quality, 30);
+    EXPECT_EQ(settings.keyFrameEvery, 1) << "a compressor of stand-alone frames writes every frame as a key frame";
+    colour.Store(env.settings);
+
+    AviCompressorModel palette(encoders, true);
+    ASSERT_EQ(palette.Encoders().size(), 4u);
+    palette.Load(env.settings);
+    EXPECT_EQ(palette.Current().id, "mjpeg");
+    EXPECT_EQ(palette.Quality(), 30);
+    EXPECT_NE(palette.Note().find("true colour"), std::string::npos);
+    palette.Select(2);
+    EXPECT_NE(palette.Note().find("256-colour pictures are stored"), std::string::npos);
+    palette.Select(1);
+    EXPECT_EQ(palette.Note(), "No detail is lost: the pictures come back exactly as they are.");
+    palette.ApplyTo(settings);
+    EXPECT_EQ(settings.keyFrameEvery, 25);
 }
 
 }  // namespace

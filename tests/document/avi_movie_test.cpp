@@ -13,6 +13,7 @@
 #include "document/select_file_type_model.h"
 #include "platform/video_reader.h"
 #include "support/fake_document_environment.h"
+#include "support/system_call_faults.h"
 #include "support/temp_dir.h"
 #include "support/test_images.h"
 
@@ -214,6 +215,23 @@ TEST_F(AviMovies, CancellingOrFailingLeavesNothingBehindAndTheDocumentChanged) {
     EXPECT_EQ(testing::ListFolder(dir.Path()), std::vector<std::string>{"walk.avi"});
     EXPECT_EQ(testing::ReadBytes(file), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
+    // A flush that fails at the very end, and a file the user may not write, leave the
+    // old movie as it was too.
+    for (const bool flushFails : {true, false}) {
+        testing::SystemCallFaults::Reset();
+        if (flushFails) testing::SystemCallFaults::fsyncError = EIO;
+        else testing::SystemCallFaults::writeDeniedPath = file;
+        ExpectSave(file, "", "", "25", "ffv1");
+        env.ui.ClearMessages();
+        EXPECT_FALSE(doc.SaveAvi());
+        ASSERT_EQ(env.ui.Messages().size(), 2u);
+        EXPECT_EQ(env.ui.Messages()[1].text, "Error: Could not save file.");
+        EXPECT_TRUE(doc.changed);
+        EXPECT_EQ(testing::ListFolder(dir.Path()), std::vector<std::string>{"walk.avi"});
+        EXPECT_EQ(testing::ReadBytes(file), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    }
+    testing::SystemCallFaults::Reset();
+
     env.ui.ExpectDialog("AVI Save Settings", [](DialogModel&) { return false; });
     EXPECT_FALSE(doc.SaveAvi());
 }
@@ -325,11 +343,23 @@ TEST_F(AviMovies, EveryTenthFrameIsFoundWithoutDecodingTheMovieAgain) {
     ASSERT_EQ(reader->StreamInfo(0).length, 300);
     ASSERT_TRUE(reader->UseStream(0));
     for (int frame = 0; frame < 300; frame += 10) ASSERT_TRUE(reader->Frame(frame)) << frame;
-    EXPECT_LE(reader->DecodedFrames(), 300);
-    // Going back finds the frame again from the key frame before it.
+    // Each frame from the key frame before it: at most 12 decodes a frame, 6 on average,
+    // where decoding straight through would take 291.
+    EXPECT_LE(reader->DecodedFrames(), 200);
+    // Going back finds the frame again from the key frame before it (120), not from the
+    // start.
     const std::int64_t before = reader->DecodedFrames();
-    ASSERT_TRUE(reader->Frame(5));
+    const std::optional<VideoPicture> sought = reader->Frame(125);
+    ASSERT_TRUE(sought);
     EXPECT_LE(reader->DecodedFrames() - before, 6);
+    // And it is the very frame that decoding straight through gives.
+    std::unique_ptr<VideoReader> straight = VideoReader::Open(file);
+    ASSERT_TRUE(straight && straight->UseStream(0));
+    for (int frame = 0; frame < 125; ++frame) ASSERT_TRUE(straight->Frame(frame));
+    const std::optional<VideoPicture> walked = straight->Frame(125);
+    ASSERT_TRUE(walked);
+    EXPECT_TRUE(walked->pixels == sought->pixels);
+    EXPECT_FALSE(straight->Frame(124)->pixels == sought->pixels);
     // Past the end there is nothing.
     EXPECT_FALSE(reader->Frame(300));
 }

@@ -103,26 +103,30 @@ AviLoadOptionsDialog::AviLoadOptionsDialog(AviLoadOptionsModel& model, QWidget* 
     selectEveryUnit = new QLabel(this);
     selectStart = MakeNumber(this, kMostFields, model.SelectStart());
     selectStartUnit = new QLabel(this);
-    applySelection = new QPushButton(tr("...Apply to List"), this);
+    applySelection = new QPushButton(tr("...&Apply to List"), this);
     listEvery = MakeNumber(this, kMostFields, model.ListEvery());
     listEveryUnit = new QLabel(this);
     listStart = MakeNumber(this, startSlider->maximum(), model.ListStart());
     listStartUnit = new QLabel(this);
-    applyList = new QPushButton(tr("...Apply to List"), this);
+    applyList = new QPushButton(tr("...A&pply to List"), this);
     const auto addRow = [this, fields](int row, const QString& label, QSpinBox* every, QLabel* everyUnit,
                                        QSpinBox* start, QLabel* startUnit, QPushButton* apply) {
-        fields->addWidget(new QLabel(label, this), row, 0);
+        auto* name = new QLabel(label, this);
+        name->setBuddy(every);
+        fields->addWidget(name, row, 0);
         fields->addWidget(every, row, 1);
         fields->addWidget(everyUnit, row, 2);
-        fields->addWidget(new QLabel(tr("Start at"), this), row, 3);
+        auto* at = new QLabel(row == 0 ? tr("S&tart at") : tr("Sta&rt at"), this);
+        at->setBuddy(start);
+        fields->addWidget(at, row, 3);
         fields->addWidget(start, row, 4);
         fields->addWidget(startUnit, row, 5);
         fields->addWidget(apply, row, 6);
     };
-    addRow(0, tr("Select every"), selectEvery, selectEveryUnit, selectStart, selectStartUnit, applySelection);
-    addRow(1, tr("List every"), listEvery, listEveryUnit, listStart, listStartUnit, applyList);
+    addRow(0, tr("&Select every"), selectEvery, selectEveryUnit, selectStart, selectStartUnit, applySelection);
+    addRow(1, tr("&List every"), listEvery, listEveryUnit, listStart, listStartUnit, applyList);
     side->addLayout(fields);
-    reverse = new QPushButton(tr("Reverse Selection"), this);
+    reverse = new QPushButton(tr("Re&verse Selection"), this);
     auto* reverseRow = new QHBoxLayout;
     reverseRow->addWidget(reverse);
     reverseRow->addStretch();
