@@ -61,9 +61,15 @@ struct VideoReader::State {
         return av_rescale_q_rnd(pts - startPts, stream->time_base, frameTime, AV_ROUND_NEAR_INF);
     }
 
+    // Frames stored out of display order (B-frames): an AVI says where a packet lies in
+    // the file but not which frame it shows, so such a movie is only ever decoded from
+    // its start, where counting the frames that come out is exact.
+    bool Reordered() const { return codec->has_b_frames > 0 || stream->codecpar->video_delay > 0; }
+
     // Whether a key frame lies after `from` and at or before `to`, so that seeking to
     // it decodes less than going on from `from`.
     bool KeyFrameBetween(std::int64_t from, std::int64_t to) const {
+        if (Reordered()) return false;
         const int at = av_index_search_timestamp(stream, PtsOf(to), AVSEEK_FLAG_BACKWARD);
         if (at < 0) return false;
         const AVIndexEntry* entry = avformat_index_get_entry(stream, at);
@@ -76,6 +82,7 @@ struct VideoReader::State {
     }
 
     bool SeekTo(std::int64_t index) {
+        if (Reordered()) return SeekToStart();
         if (av_seek_frame(format, stream->index, PtsOf(index), AVSEEK_FLAG_BACKWARD) < 0) return SeekToStart();
         Restart();
         next = -1;
@@ -91,7 +98,9 @@ struct VideoReader::State {
         return true;
     }
 
-    // The next decoded frame of the stream; false at its end or on an error.
+    // The next decoded frame of the stream; false at its end or on an error. Frames are
+    // counted, not told by their time stamps: in a movie whose frames are stored out of
+    // display order an AVI holds no time stamp that says which frame comes out.
     bool Decode() {
         for (;;) {
             const int got = avcodec_receive_frame(codec, frame);
@@ -103,8 +112,14 @@ struct VideoReader::State {
                 continue;
             }
             if (packet->stream_index == stream->index) {
-                // A damaged packet costs its frame, not the rest of the movie.
-                (void)avcodec_send_packet(codec, packet);
+                // After a seek, the first packet read says where decoding starts.
+                if (next < 0) {
+                    const std::int64_t stamp = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+                    if (stamp != AV_NOPTS_VALUE) next = std::max<std::int64_t>(IndexOf(stamp), 0);
+                }
+                // A damaged packet costs its frame, not the rest of the movie; where
+                // frames come out as they go in, the count steps over it.
+                if (avcodec_send_packet(codec, packet) < 0 && codec->has_b_frames == 0 && next >= 0) ++next;
             }
             av_packet_unref(packet);
         }
@@ -201,6 +216,8 @@ bool VideoReader::UseStream(int index) {
     s.codec = avcodec_alloc_context3(decoder);
     if (s.codec == nullptr || avcodec_parameters_to_context(s.codec, stream->codecpar) < 0) return false;
     s.codec->pkt_timebase = stream->time_base;
+    // Frames leave a slice-threaded decoder as they enter it, so counting them holds.
+    s.codec->thread_type = FF_THREAD_SLICE;
     if (avcodec_open2(s.codec, decoder, nullptr) < 0) {
         avcodec_free_context(&s.codec);
         return false;
@@ -242,16 +259,14 @@ bool VideoReader::Frame(std::int64_t index, VideoPicture& picture) {
             return false;
         }
         ++decoded_;
-        std::int64_t at = s.next;
-        if (s.frame->best_effort_timestamp != AV_NOPTS_VALUE) at = s.IndexOf(s.frame->best_effort_timestamp);
-        if (at < 0) {
-            // No time stamp and no count to go by: count from the start.
+        if (s.next < 0) {
+            // Nothing to count from: count from the start.
             if (fromStart || !s.SeekToStart()) return false;
             fromStart = true;
             justSought = false;
             continue;
         }
-        s.next = at + 1;
+        const std::int64_t at = s.next++;
         if (at == index) {
             const bool converted = s.Convert(picture);
             av_frame_unref(s.frame);

@@ -364,5 +364,29 @@ TEST_F(AviMovies, EveryTenthFrameIsFoundWithoutDecodingTheMovieAgain) {
     EXPECT_FALSE(reader->Frame(300));
 }
 
+TEST_F(AviMovies, FramesStoredOutOfOrderComeOutAsTheyAreShown) {
+    if (!HaveFfmpeg()) GTEST_SKIP() << "no ffmpeg to make the movie";
+    const std::string file = dir.File("reordered.avi");
+    // Frame n is grey 5n (limited range, so 5.82n - 18.6 in the picture), with B-frames
+    // between the stored ones.
+    Ffmpeg("-f lavfi -i \"color=c=black:s=64x48:r=25:d=2,format=yuv420p,geq=lum='N*5':cb=128:cr=128\" "
+           "-c:v mpeg4 -bf 2 -g 12 -q:v 2 " + file);
+    auto expected = [](int n) { return std::clamp(5.0 * n * 255.0 / 219.0 - 16.0 * 255.0 / 219.0, 0.0, 255.0); };
+    std::unique_ptr<VideoReader> reader = VideoReader::Open(file);
+    ASSERT_TRUE(reader && reader->UseStream(0));
+    for (const int n : {37, 5, 20, 40, 13, 12, 24, 25}) {
+        const std::optional<VideoPicture> picture = reader->Frame(n);
+        ASSERT_TRUE(picture) << n;
+        EXPECT_NEAR(picture->Row(24)[32 * 3], expected(n), 2.5) << "frame " << n;
+    }
+    CAnimDoc doc(env);
+    ExpectLoad();
+    doc.Open(file);
+    ASSERT_EQ(doc.HeldFrames(), 50);
+    EXPECT_TRUE(env.ui.Messages().empty());
+    for (const int n : {4, 11, 12, 13, 40})
+        EXPECT_NEAR(doc.FindFrame(n)->image->Line(24)[32 * 3], expected(n), 2.5) << "frame " << n;
+}
+
 }  // namespace
 }  // namespace quillor
