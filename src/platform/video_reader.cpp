@@ -22,6 +22,14 @@ constexpr std::uint64_t kMaxRowBytes = std::uint64_t(2) << 30;
 
 bool Valid(AVRational r) { return r.num > 0 && r.den > 0; }
 
+// Frames a second: an AVI stream's time base is exactly its scale over its rate.
+AVRational RateOf(const AVStream* s) {
+    if (Valid(s->time_base)) return av_inv_q(s->time_base);
+    if (Valid(s->avg_frame_rate)) return s->avg_frame_rate;
+    if (Valid(s->r_frame_rate)) return s->r_frame_rate;
+    return AVRational{25, 1};
+}
+
 }  // namespace
 
 struct VideoReader::State {
@@ -43,14 +51,6 @@ struct VideoReader::State {
         av_packet_free(&packet);
         avcodec_free_context(&codec);
         avformat_close_input(&format);
-    }
-
-    AVRational RateOf(const AVStream* s) const {
-        // An AVI stream's time base is exactly its scale over its rate.
-        if (Valid(s->time_base)) return av_inv_q(s->time_base);
-        if (Valid(s->avg_frame_rate)) return s->avg_frame_rate;
-        if (Valid(s->r_frame_rate)) return s->r_frame_rate;
-        return AVRational{25, 1};
     }
 
     std::int64_t PtsOf(std::int64_t index) const {
@@ -189,10 +189,7 @@ VideoStreamInfo VideoReader::StreamInfo(int index) const {
     info.isVideo = s->codecpar->codec_type == AVMEDIA_TYPE_VIDEO &&
                    (s->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0;
     if (!info.isVideo) return info;
-    AVRational rate = state_->RateOf(s);
-    // A time base too fine for 32-bit counts is reduced to what they can hold.
-    if (rate.num > 0 && rate.den > 0)
-        av_reduce(&rate.num, &rate.den, rate.num, rate.den, std::numeric_limits<int>::max());
+    const AVRational rate = RateOf(s);
     info.rate = rate.num;
     info.scale = rate.den;
     info.width = s->codecpar->width;
@@ -225,7 +222,7 @@ bool VideoReader::UseStream(int index) {
     for (unsigned i = 0; i < s.format->nb_streams; ++i)
         s.format->streams[i]->discard = int(i) == index ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     s.stream = stream;
-    s.frameTime = av_inv_q(s.RateOf(stream));
+    s.frameTime = av_inv_q(RateOf(stream));
     s.startPts = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
     s.next = 0;
     s.draining = false;

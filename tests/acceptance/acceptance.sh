@@ -104,6 +104,19 @@ shot_when() {
     echo "$path"
 }
 
+# The colours the main window's pixel ($2, $3) shows while frames play, screenshot after
+# screenshot (named $1), until it shows $4 or four seconds have passed.
+watch_playback() {
+    local seen=""
+    for _ in $(seq 40); do
+        import -window "$main" "$work/$1.png" 2>/dev/null || continue
+        seen="$seen $(rgb_at "$work/$1.png" "$2" "$3")"
+        case $seen in *"$4"*) break ;; esac
+        sleep 0.1
+    done
+    echo "$seen"
+}
+
 expect_rgb() {  # file x y expected what
     local got
     got=$(rgb_at "$1" "$2" "$3")
@@ -524,13 +537,7 @@ expect_rgb "$shot" "$frame_x" "$frame_y" "255,0,0" "Advance from the last frame 
 
 begin "play once"
 xdotool key 5
-seen=""
-for _ in $(seq 40); do
-    import -window "$main" "$work/playing.png" 2>/dev/null || continue
-    seen="$seen $(rgb_at "$work/playing.png" "$frame_x" "$frame_y")"
-    case $seen in *0,0,255*) break ;; esac
-    sleep 0.1
-done
+seen=$(watch_playback playing "$frame_x" "$frame_y" 0,0,255)
 case $seen in *0,255,0*0,0,255*) ;; *) fail "playing once did not show the frames in order:$seen" ;; esac
 # Playback shows the frames without moving the frame being edited: the end shows it again.
 shot=$(shot_when played "$frame_x" "$frame_y" 255,0,0)
@@ -710,13 +717,7 @@ xdotool mousemove --sync $((main_x + movie_x)) $((main_y + movie_y))
 
 begin "play the movie's frames"
 xdotool key 5
-seen=""
-for _ in $(seq 40); do
-    import -window "$main" "$work/movie-playing.png" 2>/dev/null || continue
-    seen="$seen $(rgb_at "$work/movie-playing.png" "$movie_x" "$movie_y")"
-    case $seen in *0,255,0*) break ;; esac
-    sleep 0.1
-done
+seen=$(watch_playback movie-playing "$movie_x" "$movie_y" 0,255,0)
 case $seen in *255,0,0*0,255,0*) ;; *) fail "playing did not go from red to green:$seen" ;; esac
 shot=$(shot_when movie-played "$movie_x" "$movie_y" 255,0,0)
 
