@@ -12,5 +12,6 @@ int RunFrames(int argc, char** argv, bool help);
 int RunCompile(int argc, char** argv, bool help);
 int RunBrush(int argc, char** argv, bool help);
 int RunAvi(int argc, char** argv, bool help);
+int RunMapPalette(int argc, char** argv, bool help);
 
 }  // namespace quillor

@@ -21,6 +21,7 @@ constexpr const char* kUsage =
     "       quillor avi IN.qua OUT.avi [options]\n"
     "       quillor compile IN.qul OUT [options]\n"
     "       quillor brush grab|image|transform ...\n"
+    "       quillor map-palette SOURCE.bmp DEST.bmp... [--remap]\n"
     "       quillor VERB --help\n"
     "\n"
     "Without a verb, Quillor opens its window (and FILE in it). With a verb it works in\n"
@@ -41,6 +42,8 @@ constexpr const char* kUsage =
     "  compile   lay a layered image's layers over one another and write the picture\n"
     "  brush     cut a brush file (.bsh) out of a picture or animation, make a picture\n"
     "            of a brush, or turn, mirror and resize a brush\n"
+    "  map-palette  give 256-colour BMP files the palette of another, keeping their\n"
+    "            pixel bytes or remapping them to the nearest new colours (--remap)\n"
     "\n"
     "Formats by extension: .bmp .jpg .jpeg .png .tif .tiff .tga .pcx .psd .pax .tla\n"
     "(.gif is recognised but cannot be read).\n";
@@ -54,7 +57,8 @@ struct NamedVerb {
 
 constexpr NamedVerb kVerbs[] = {{"info", RunInfo},       {"convert", RunConvert}, {"palette", RunPalette},
                                 {"compose", RunCompose}, {"frames", RunFrames},   {"compile", RunCompile},
-                                {"brush", RunBrush},     {"avi", RunAvi}};
+                                {"brush", RunBrush},     {"avi", RunAvi},
+                                {"map-palette", RunMapPalette}};
 
 Verb FindVerb(std::string_view name) {
     for (const NamedVerb& verb : kVerbs)

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/ui/qt_interaction.h"
+
+namespace quillor {
+
+// Binds the image browser's dialog models to their Qt dialogs.
+void RegisterBrowserDialogs(QtInteraction& ui);
+
+}  // namespace quillor
