@@ -6,18 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/program_path.h"
+
 namespace quillor {
-
-namespace {
-
-std::string ProgramPath(const char* argv0) {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) return self.string();
-    return argv0 != nullptr ? std::string(argv0) : std::string();
-}
-
-}  // namespace
 
 std::vector<std::string> GuiModuleCandidates(const std::string& programPath) {
     const std::filesystem::path folder = std::filesystem::path(programPath).parent_path();
@@ -28,7 +19,7 @@ std::vector<std::string> GuiModuleCandidates(const std::string& programPath) {
 int RunGuiModule(int argc, char** argv) {
     using Entry = int (*)(int, char**);
     std::string problems;
-    for (const std::string& path : GuiModuleCandidates(ProgramPath(argc > 0 ? argv[0] : nullptr))) {
+    for (const std::string& path : GuiModuleCandidates(RunningProgramPath(argc > 0 ? argv[0] : nullptr))) {
         if (::access(path.c_str(), F_OK) != 0) {
             problems += "  " + path + ": not there\n";
             continue;

@@ -152,9 +152,26 @@ chmod 700 "$work/runtime"
 # New pictures are 320 x 200 in 256 colours unless the user picks otherwise.
 printf '[New Document]\nSelected=0\nColours=0\n' >"$work/config/quillor.ini"
 (cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
      XDG_RUNTIME_DIR="$work/runtime" "$quillor" >"$work/quillor.log" 2>&1) &
 quillor_pid=$!
 pids+=($quillor_pid)
+
+begin "first start: associate picture types with the desktop"
+# Asked once, before the main window, with BMP and JPG ticked.
+answer "File Associations" key Return
+wait_gone "File Associations"
+grep -qx "image/bmp=quillor.desktop" "$work/home/.config/mimeapps.list" ||
+    fail "BMP files were not given to Quillor in mimeapps.list"
+grep -qx "image/jpeg=quillor.desktop" "$work/home/.config/mimeapps.list" ||
+    fail "JPEG files were not given to Quillor in mimeapps.list"
+grep -qx "application/x-quillor-animation=quillor.desktop" "$work/home/.config/mimeapps.list" ||
+    fail "animation scripts were not given to Quillor"
+grep -q '^Exec=".*quillor" %f$' "$work/home/.local/share/applications/quillor.desktop" ||
+    fail "no desktop entry runs Quillor"
+grep -q 'pattern="\*.qua"' "$work/home/.local/share/mime/packages/quillor.xml" ||
+    fail "the animation script type was not described to the desktop"
+
 main=$(wait_window "Quillor")
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 # xdotool counts the window manager's frame into the position; xwininfo does not.
@@ -476,6 +493,7 @@ convert -size 64x48 xc:'rgb(255,0,0)' "$frames/f_1.png"
 convert -size 64x48 xc:'rgb(0,255,0)' "$frames/f_2.png"
 convert -size 64x48 xc:'rgb(0,0,255)' "$frames/f_10.png"
 (cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
      XDG_RUNTIME_DIR="$work/runtime" "$quillor" >>"$work/quillor.log" 2>&1) &
 quillor_pid=$!
 pids+=($quillor_pid)
@@ -613,6 +631,7 @@ convert -size 64x24 xc:'rgb(200,40,40)' -fill 'rgb(200,40,60)' -draw 'rectangle 
     \( -size 24x64 gradient:white-black -rotate 90 \) -append \
     -type TrueColor "$frames/photo.bmp"
 (cd "$work" && exec env QUILLOR_CONFIG_DIR="$work/config" HOME="$work/home" \
+     XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
      XDG_RUNTIME_DIR="$work/runtime" "$quillor" "$frames/photo.bmp" >>"$work/quillor.log" 2>&1) &
 quillor_pid=$!
 pids+=($quillor_pid)
@@ -741,6 +760,76 @@ for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
 "$quillor" frames "$saved" -o "$work/saved-frames" >/dev/null 2>&1 || fail "the saved movie does not read back"
 expect_rgb "$work/saved-frames/save0001.bmp" 5 5 "255,0,0" "the saved movie's second frame (movie frame 3)"
 expect_rgb "$work/saved-frames/save0002.bmp" 5 5 "0,255,0" "the saved movie's third frame (movie frame 5)"
+
+begin "browse a folder of pictures as thumbnails"
+browse="$work/browse"
+mkdir -p "$browse"
+convert -size 120x80 xc:'rgb(0,255,255)' "$browse/a-cyan.png"
+convert -size 120x80 xc:'rgb(255,0,255)' "$browse/b-magenta.png"
+convert -size 120x80 xc:'rgb(255,255,0)' "$browse/c-yellow.bmp"
+xdotool key F1
+browser=$(wait_window "Browse Files")
+xdotool windowactivate --sync "$browser" 2>/dev/null || true
+browser_x=$(xwininfo -id "$browser" | awk '/Absolute upper-left X/ {print $4}')
+browser_y=$(xwininfo -id "$browser" | awk '/Absolute upper-left Y/ {print $4}')
+xdotool mousemove --sync $((browser_x + 200)) $((browser_y + 25)) click 1
+xdotool key ctrl+a
+xdotool type --delay 5 "$browse"
+xdotool key Return
+# Five cells to a row, 92.6 pixels wide from x = 12; a thumbnail hangs 5 pixels below
+# its cell's top at y = 48, centred.
+cell_x() { echo $((12 + 926 * $1 / 10 + 46)); }
+cell_y=73
+browser_cell() {  # index expected-rgb what
+    local got=""
+    for _ in $(seq 50); do
+        import -window "$browser" "$work/browser.png" 2>/dev/null &&
+            got=$(rgb_at "$work/browser.png" "$(cell_x "$1")" $cell_y) && [ "$got" = "$2" ] && return 0
+        sleep 0.1
+    done
+    fail "$3: the browser's cell $1 shows $got, expected $2"
+}
+browser_cell 0 "0,255,255" "the first thumbnail (a-cyan.png)"
+browser_cell 1 "255,0,255" "the second thumbnail (b-magenta.png)"
+browser_cell 2 "255,255,0" "the third thumbnail (c-yellow.bmp)"
+
+begin "rename a file in the browser"
+# The first file is selected.
+xdotool key alt+r
+answer "File Operation" key ctrl+a
+xdotool type --delay 5 "d-cyan.png"
+xdotool key Return
+wait_gone "File Operation"
+for _ in $(seq 30); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
+[ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/a-cyan.png" ] || fail "a-cyan.png was not renamed to d-cyan.png"
+browser_cell 2 "0,255,255" "the renamed file, listed last"
+
+begin "delete the file and undo the delete"
+# The renamed file stays selected.
+xdotool windowactivate --sync "$browser" 2>/dev/null || true
+xdotool key alt+d
+answer "Question" key alt+y
+wait_gone "Question"
+for _ in $(seq 30); do [ -e "$browse/d-cyan.png" ] || break; sleep 0.1; done
+[ ! -e "$browse/d-cyan.png" ] && [ -f "$browse/_backup_.bak" ] || fail "deleting did not move d-cyan.png to _backup_.bak"
+xdotool windowactivate --sync "$browser" 2>/dev/null || true
+xdotool key alt+u
+answer "Question" key alt+y
+wait_gone "Question"
+for _ in $(seq 30); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
+[ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/_backup_.bak" ] || fail "undo did not bring d-cyan.png back"
+browser_cell 2 "0,255,255" "the file brought back"
+
+begin "open a picture from the browser by double click"
+xdotool mousemove --sync $((browser_x + $(cell_x 0))) $((browser_y + cell_y)) click --repeat 2 --delay 80 1
+wait_gone "Browse Files"
+at=""
+for _ in $(seq 25); do
+    shot=$(main_shot browsed)
+    at=$(find_colour "$shot" 'rgb(255,0,255)') && break
+done
+[ -n "$at" ] || fail "the picture opened from the browser (b-magenta.png) is not on the screen"
+grep -qi '^\[Browse\]' "$work/config/quillor.ini" || fail "the browser's settings were not stored on opening"
 
 begin "quit the third run"
 file_menu x

@@ -10,7 +10,8 @@ std::span<const Command> AllCommands() {
     static const std::vector<Command> all = [] {
         std::vector<Command> joined;
         for (auto family : {FileCommands(), EditCommands(), ToolCommands(), BrushCommands(),
-                            WindowCommands(), PaletteCommands(), AnimCommands(), ImageCommands()})
+                            WindowCommands(), PaletteCommands(), AnimCommands(), ImageCommands(),
+                            UtilityCommands()})
             joined.insert(joined.end(), family.begin(), family.end());
         return joined;
     }();

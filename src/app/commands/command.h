@@ -54,5 +54,6 @@ std::span<const Command> WindowCommands();
 std::span<const Command> PaletteCommands();
 std::span<const Command> AnimCommands();
 std::span<const Command> ImageCommands();
+std::span<const Command> UtilityCommands();
 
 }  // namespace quillor

@@ -8,6 +8,7 @@
 
 #include "app/app_commands.h"
 #include "app/display_check.h"
+#include "app/first_start.h"
 #include "app/ui/action_icons.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/resources.h"
@@ -18,9 +19,14 @@
 #include "palette/ui/palette_dialogs.h"
 #include "brush/ui/brush_dialogs.h"
 #include "tools/ui/tool_dialogs.h"
+#include "platform/program_path.h"
 #include "platform/settings_store.h"
 #include "platform/ui/qt_interaction.h"
 #include "platform/ui/title_room.h"
+#include "utilities/desktop_class_registry.h"
+#include "utilities/ui/browser_dialogs.h"
+#include "utilities/ui/file_associations_dialog.h"
+#include "utilities/ui/utility_dialogs.h"
 
 namespace quillor {
 
@@ -72,6 +78,14 @@ int RunGui(int argc, char** argv) {
     RegisterToolDialogs(ui);
     RegisterBrushDialogs(ui);
     RegisterPaletteDialogs(ui);
+    RegisterUtilityDialogs(ui);
+    RegisterBrowserDialogs(ui);
+    RegisterFileAssociationsDialog(ui);
+
+    {
+        DesktopClassRegistry registry(DesktopClassRegistry::FromEnvironment());
+        OfferFileAssociationsOnFirstStart(ui, settings, registry, RunningProgramPath());
+    }
 
     CMainFrame frame(ui, settings);
     ui.SetParent(&frame);

@@ -119,11 +119,16 @@ QAction* CMainFrame::Action(int commandId) const {
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    file->addActions({Action(cmd::kNew), Action(cmd::kOpen)});
+    file->addActions({Action(cmd::kNew), Action(cmd::kOpen), Action(cmd::kBrowse)});
     file->addSeparator();
     file->addActions({Action(cmd::kSave), Action(cmd::kSaveAs)});
     file->addSeparator();
     file->addActions({Action(cmd::kPrint), Action(cmd::kPrintPreview), Action(cmd::kPrintSetup)});
+    file->addSeparator();
+    QMenu* utilities = file->addMenu("&Utilities");
+    utilities->addActions({Action(cmd::kBatchRemap), Action(cmd::kSequentialRename), Action(cmd::kDotRename)});
+    utilities->addSeparator();
+    utilities->addAction(Action(cmd::kFileAssociations));
     file->addSeparator();
     recentMenu_ = file->addMenu("Recent &Files");
     file->addSeparator();
