@@ -382,5 +382,14 @@ int main(int argc, char** argv) {
     MakeBrushSeeds();
     MakeScriptSeeds();
     MakeMovieSeeds();
+    // The browser's scaled JPEG decoding starts from the JPEG seeds, the palette mapper
+    // from the BMP ones (its 256-colour files among them).
+    std::error_code ec;
+    fs::copy(g_out / "jpeg", g_out / "thumbjpeg", ec);
+    if (!ec) fs::copy(g_out / "bmp", g_out / "bmpmap", ec);
+    if (ec) {
+        std::cerr << "make_seeds: could not copy the seeds: " << ec.message() << "\n";
+        ++g_failures;
+    }
     return g_failures == 0 ? 0 : 1;
 }

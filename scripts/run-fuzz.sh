@@ -14,7 +14,7 @@ if [[ $# -ne 2 || ! "$2" =~ ^[0-9]+$ || "$2" -lt 1 ]]; then
 fi
 build=$(cd "$1" && pwd) || exit 2
 seconds=$2
-formats=(bmp pcx tga psd pax tla jpeg png tiff pal qua bsh avi)
+formats=(bmp pcx tga psd pax tla jpeg png tiff pal qua bsh avi thumbjpeg bmpmap)
 
 seeds=$build/fuzz-seeds
 rm -rf "$seeds"
