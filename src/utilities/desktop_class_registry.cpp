@@ -225,18 +225,10 @@ void DesktopClassRegistry::WriteDefault(std::string_view key, std::string_view v
 bool DesktopClassRegistry::Flush(std::string* error) {
     std::string problem = loadError_;
     if (problem.empty() && !previous_.LastError().empty()) problem = previous_.LastError();
-    if (!exec_.empty()) {
-        bool changed = false;
-        if (WriteIfChanged(DesktopEntryPath(), DesktopEntry(exec_), &changed, &problem) && changed) {
-            RunIfInstalled("update-desktop-database", places_.dataHome + "/applications");
-        }
-    }
-    if (ownTypesUsed_) {
-        bool changed = false;
-        if (WriteIfChanged(MimePackagePath(), kMimePackage, &changed, &problem) && changed) {
-            RunIfInstalled("update-mime-database", places_.dataHome + "/mime");
-        }
-    }
+    bool entryChanged = false;
+    if (!exec_.empty()) WriteIfChanged(DesktopEntryPath(), DesktopEntry(exec_), &entryChanged, &problem);
+    bool packageChanged = false;
+    if (ownTypesUsed_) WriteIfChanged(MimePackagePath(), kMimePackage, &packageChanged, &problem);
     if (listChanged_ && loadError_.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(places_.configHome, ec);
@@ -247,6 +239,10 @@ bool DesktopClassRegistry::Flush(std::string* error) {
             problem = saveError;
         }
     }
+    // The database tools can take seconds; every file is in place before they run, so
+    // the associations hold even if the program is stopped while they work.
+    if (entryChanged) RunIfInstalled("update-desktop-database", places_.dataHome + "/applications");
+    if (packageChanged) RunIfInstalled("update-mime-database", places_.dataHome + "/mime");
     if (!problem.empty() && error != nullptr) *error = problem;
     return problem.empty();
 }

@@ -88,10 +88,15 @@ bool RunFileAssociations(Interaction& ui, SettingsStore& settings, ClassRegistry
     FileAssociationsModel model;
     model.Load(settings);
     if (!ui.RunDialog(model)) return false;
-    model.Apply(registry, programPath);
-    model.Store(settings);
     std::string error;
-    if (!registry.Flush(&error)) {
+    bool flushed = false;
+    {
+        WaitCursor wait(ui);
+        model.Apply(registry, programPath);
+        model.Store(settings);
+        flushed = registry.Flush(&error);
+    }
+    if (!flushed) {
         ui.ShowMessage("The desktop's file associations could not be changed:\n" + error,
                        FileAssociationsModel::kTitle, MessageIcon::Exclamation);
     }

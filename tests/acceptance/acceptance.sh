@@ -161,6 +161,8 @@ begin "first start: associate picture types with the desktop"
 # Asked once, before the main window, with BMP and JPG ticked.
 answer "File Associations" key Return
 wait_gone "File Associations"
+# The main window shows once the desktop's files are written and its databases updated.
+main=$(wait_window "Quillor")
 grep -qx "image/bmp=quillor.desktop" "$work/home/.config/mimeapps.list" ||
     fail "BMP files were not given to Quillor in mimeapps.list"
 grep -qx "image/jpeg=quillor.desktop" "$work/home/.config/mimeapps.list" ||
@@ -172,7 +174,6 @@ grep -q '^Exec=".*quillor" %f$' "$work/home/.local/share/applications/quillor.de
 grep -q 'pattern="\*.qua"' "$work/home/.local/share/mime/packages/quillor.xml" ||
     fail "the animation script type was not described to the desktop"
 
-main=$(wait_window "Quillor")
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 # xdotool counts the window manager's frame into the position; xwininfo does not.
 main_x=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')

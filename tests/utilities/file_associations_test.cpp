@@ -29,7 +29,13 @@ public:
         values[std::string(key)] = std::string(value);
     }
     void DeleteKey(std::string_view key) override { values.erase(std::string(key)); }
+    bool Flush(std::string* /*error*/) override {
+        waitDepthAtFlush = ui != nullptr ? ui->WaitDepth() : -1;
+        return true;
+    }
     std::map<std::string, std::string> values;
+    const ScriptedInteraction* ui = nullptr;
+    int waitDepthAtFlush = -1;
 };
 
 std::string Text(const std::string& path) {
@@ -87,7 +93,11 @@ TEST(FileAssociations, OkAssociatesScriptsAndEachTypeAsTickedAndStoresTheChoice)
         model.SetTicked(7, true);   // PNG on
         return true;
     });
+    registry.ui = &ui;
     EXPECT_TRUE(RunFileAssociations(ui, settings, registry, "/q"));
+    // Telling the desktop can take seconds: the user sees a wait cursor, not a frozen window.
+    EXPECT_EQ(registry.waitDepthAtFlush, 1);
+    EXPECT_EQ(ui.WaitDepth(), 0);
 
     EXPECT_EQ(registry.values[".qua"], "Quillor_qua");
     EXPECT_EQ(registry.values[".qul"], "Quillor_qul");
