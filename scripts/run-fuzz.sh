@@ -26,20 +26,20 @@ fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:symbolize=1:allocator_may_return_null=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-failed=0
-summary=()
-for format in "${formats[@]}"; do
-    target=$build/fuzz/fuzz_$format
-    corpus=$build/fuzz-corpus/$format
-    artifacts=$build/fuzz-artifacts/$format
-    log=$build/fuzz-logs/$format.log
+# One target; its summary line goes to $2, the stack lines of a finding to standard error.
+fuzz_one() {
+    local format=$1 out=$2
+    local target=$build/fuzz/fuzz_$format
+    local corpus=$build/fuzz-corpus/$format
+    local artifacts=$build/fuzz-artifacts/$format
+    local log=$build/fuzz-logs/$format.log
     mkdir -p "$corpus" "$artifacts" "$(dirname "$log")"
     if [[ ! -x $target ]]; then
-        summary+=("$(printf '%-5s NOT BUILT' "$format")")
-        failed=1
-        continue
+        printf '%-5s NOT BUILT\n' "$format" >"$out"
+        return 1
     fi
     [[ -d $seeds/$format ]] && cp -n "$seeds/$format"/* "$corpus"/ 2>/dev/null
+    local before status runs found kind
     before=$(find "$artifacts" -type f | wc -l)
 
     "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=1024 -timeout=10 \
@@ -49,16 +49,30 @@ for format in "${formats[@]}"; do
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -n 1)
     found=$(( $(find "$artifacts" -type f | wc -l) - before ))
     if [[ $status -ne 0 || $found -gt 0 ]]; then
-        failed=1
         kind=$(grep -m 1 -o 'ERROR: [A-Za-z]*Sanitizer: [a-z-]*\|ERROR: libFuzzer: [a-z-]*\|runtime error: .*' "$log")
-        summary+=("$(printf '%-5s FAILED after %s runs (exit %s, %s new artifact(s)): %s; log %s' \
-            "$format" "${runs:-?}" "$status" "$found" "${kind:-see log}" "$log")")
+        printf '%-5s FAILED after %s runs (exit %s, %s new artifact(s)): %s; log %s\n' \
+            "$format" "${runs:-?}" "$status" "$found" "${kind:-see log}" "$log" >"$out"
         grep -m 12 -E '^ *#[0-9]+ .* in |SUMMARY:' "$log" | sed "s/^/    [$format] /" >&2
-    else
-        summary+=("$(printf '%-5s ok: %s runs in %ss, corpus %s files' "$format" "${runs:-?}" "$seconds" \
-            "$(find "$corpus" -type f | wc -l)")")
+        return 1
     fi
-done
+    printf '%-5s ok: %s runs in %ss, corpus %s files\n' "$format" "${runs:-?}" "$seconds" \
+        "$(find "$corpus" -type f | wc -l)" >"$out"
+}
 
-printf '%s\n' "${summary[@]}"
+# Each target is single-threaded, so as many run at once as there are cores.
+parallel=${QUILLOR_FUZZ_JOBS:-$(nproc 2>/dev/null || echo 1)}
+summaries=$(mktemp -d)
+trap 'rm -rf "$summaries"' EXIT
+for format in "${formats[@]}"; do
+    while (( $(jobs -rp | wc -l) >= parallel )); do wait -n; done
+    fuzz_one "$format" "$summaries/$format" &
+done
+wait
+
+# A target that ended without writing its line (killed, say) counts as failed too.
+failed=0
+for format in "${formats[@]}"; do
+    if [[ -s $summaries/$format ]]; then cat "$summaries/$format"; else printf '%-5s NO RESULT\n' "$format"; fi
+    grep -q '^[a-z]* *ok: ' "$summaries/$format" 2>/dev/null || failed=1
+done
 exit $failed
