@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/text_trim.h"
 #include "document/anim_doc.h"
 #include "formats/edit_text.h"
 
@@ -17,16 +18,10 @@ constexpr char kFramesPerSecond[] = "Frames Per Second";
 constexpr double kFastestTypedRate = 500.0;
 constexpr double kFastRateReplacement = 200.0;
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
 // The whole text as a number of type T, or nothing.
 template <typename T>
 std::optional<T> Parsed(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     T value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;

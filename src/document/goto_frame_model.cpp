@@ -3,19 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/text_trim.h"
 #include "document/anim_doc.h"
 
 namespace quillor {
-
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
 
 GotoFrameModel::GotoFrameModel(int frameCount, int number)
     : frameCount_(std::max(frameCount, 1)), text_(std::to_string(number)) {}
@@ -27,7 +18,7 @@ void GotoFrameModel::Spin(int steps) {
 }
 
 std::optional<int> GotoFrameModel::Number() const {
-    const std::string_view text = Trimmed(text_);
+    const std::string_view text = TrimBlanks(text_);
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/text_trim.h"
 #include "platform/file_io.h"
 
 namespace quillor {
@@ -59,12 +60,6 @@ std::size_t FindUnescaped(std::string_view text, char c) {
     return std::string_view::npos;
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
-
 }  // namespace
 
 bool SettingsStore::NoCaseLess::operator()(const std::string& a, const std::string& b) const {
@@ -99,7 +94,7 @@ void SettingsStore::Load() {
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = Trim(text.substr(start, end - start));
+        const std::string_view line = TrimBlanks(text.substr(start, end - start));
         start = end + 1;
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
@@ -109,7 +104,7 @@ void SettingsStore::Load() {
         }
         const std::size_t eq = FindUnescaped(line, '=');
         if (eq == std::string_view::npos || section.empty()) continue;
-        Put(stored_, section, Unescape(Trim(line.substr(0, eq))), Unescape(line.substr(eq + 1)));
+        Put(stored_, section, Unescape(TrimBlanks(line.substr(0, eq))), Unescape(line.substr(eq + 1)));
     }
 }
 
@@ -163,7 +158,7 @@ bool SettingsStore::Has(std::string_view section, std::string_view key) const {
 
 int SettingsStore::GetInt(std::string_view section, std::string_view key, int fallback) const {
     const std::string text = GetString(section, key, {});
-    const std::string_view t = Trim(text);
+    const std::string_view t = TrimBlanks(text);
     if (t.empty()) return fallback;
     int value = 0;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);

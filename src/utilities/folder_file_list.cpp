@@ -6,27 +6,18 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/text_trim.h"
 #include "document/file_name_order.h"
 
 namespace quillor {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
-
 bool MatchesFileFilter(std::string_view name, std::string_view filter) {
     const std::string bare(name);
     const bool hidden = !bare.empty() && bare.front() == '.';
-    if (Trimmed(filter).empty()) return !hidden;
+    if (TrimBlanks(filter).empty()) return !hidden;
     while (true) {
         const std::size_t cut = filter.find(';');
-        const std::string_view piece = Trimmed(filter.substr(0, cut));
+        const std::string_view piece = TrimBlanks(filter.substr(0, cut));
         if (!piece.empty()) {
             // "*.*" stands for every file, whether or not its name has a dot.
             const std::string pattern = piece == "*.*" ? std::string("*") : std::string(piece);

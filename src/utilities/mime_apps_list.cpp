@@ -1,5 +1,6 @@
 #include "utilities/mime_apps_list.h"
 
+#include "core/text_trim.h"
 #include "platform/file_io.h"
 
 namespace quillor {
@@ -8,16 +9,8 @@ namespace {
 
 constexpr std::string_view kGroup = "[Default Applications]";
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 bool IsGroupHeader(std::string_view line) {
-    line = Trimmed(line);
+    line = TrimBlanks(line);
     return !line.empty() && line.front() == '[';
 }
 
@@ -56,7 +49,7 @@ bool MimeAppsList::Save(std::string* error) const {
 
 int MimeAppsList::GroupStart() const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (Trimmed(lines_[i]) == kGroup) return int(i);
+        if (TrimBlanks(lines_[i]) == kGroup) return int(i);
     }
     return -1;
 }
@@ -65,9 +58,9 @@ int MimeAppsList::LineOf(std::string_view mimeType) const {
     const int start = GroupStart();
     if (start < 0) return -1;
     for (std::size_t i = std::size_t(start) + 1; i < lines_.size() && !IsGroupHeader(lines_[i]); ++i) {
-        const std::string_view line = Trimmed(lines_[i]);
+        const std::string_view line = TrimBlanks(lines_[i]);
         const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos && Trimmed(line.substr(0, equals)) == mimeType) return int(i);
+        if (equals != std::string_view::npos && TrimBlanks(line.substr(0, equals)) == mimeType) return int(i);
     }
     return -1;
 }
@@ -76,7 +69,7 @@ std::string MimeAppsList::DefaultFor(std::string_view mimeType) const {
     const int at = LineOf(mimeType);
     if (at < 0) return {};
     const std::string_view line = lines_[std::size_t(at)];
-    return std::string(Trimmed(line.substr(line.find('=') + 1)));
+    return std::string(TrimBlanks(line.substr(line.find('=') + 1)));
 }
 
 void MimeAppsList::SetDefault(std::string_view mimeType, std::string_view value) {
@@ -95,14 +88,14 @@ void MimeAppsList::SetDefault(std::string_view mimeType, std::string_view value)
     if (value.empty()) return;
     int start = GroupStart();
     if (start < 0) {
-        if (!lines_.empty() && !Trimmed(lines_.back()).empty()) lines_.emplace_back();
+        if (!lines_.empty() && !TrimBlanks(lines_.back()).empty()) lines_.emplace_back();
         lines_.emplace_back(kGroup);
         start = int(lines_.size()) - 1;
     }
     // At the end of the group, before any blank lines that separate it from the next.
     std::size_t end = std::size_t(start) + 1;
     while (end < lines_.size() && !IsGroupHeader(lines_[end])) ++end;
-    while (end > std::size_t(start) + 1 && Trimmed(lines_[end - 1]).empty()) --end;
+    while (end > std::size_t(start) + 1 && TrimBlanks(lines_[end - 1]).empty()) --end;
     lines_.insert(lines_.begin() + std::ptrdiff_t(end), std::move(line));
 }
 
