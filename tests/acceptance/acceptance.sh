@@ -309,7 +309,7 @@ xdotool type --delay 5 "$work/saved.png"
 xdotool key Return
 answer "PNG Save Settings" key Return
 wait_gone "PNG Save Settings"
-for _ in $(seq 50); do [ -s "$work/saved.png" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/saved.png" ] && break; sleep 0.1; done
 [ -s "$work/saved.png" ] || fail "no file $work/saved.png was written"
 [ "$(identify -format '%wx%h' "$work/saved.png")" = 320x200 ] || fail "the saved picture is not 320 x 200"
 expect_rgb "$work/saved.png" 100 50 "0,0,0" "the saved stroke"
@@ -567,7 +567,7 @@ xdotool key ctrl+s
 answer "Select File Type" key Return
 answer "Save Animation Sequence" key Return
 wait_gone "Save Animation Sequence"
-for _ in $(seq 50); do [ -s "$frames/f_1.qua" ] && [ -s "$frames/f_1.0002.bmp" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$frames/f_1.qua" ] && [ -s "$frames/f_1.0002.bmp" ] && break; sleep 0.1; done
 [ "$(head -1 "$frames/f_1.qua")" = "QUASQ3" ] || fail "the script does not start QUASQ3: $(head -1 "$frames/f_1.qua")"
 [ "$(sed -n 4p "$frames/f_1.qua")" = "$frames/f_1.0002.bmp" ] || fail "the script's third frame line is $(sed -n 4p "$frames/f_1.qua")"
 expect_rgb "$frames/f_1.0002.bmp" 10 10 "0,0,255" "the third frame as written"
@@ -754,7 +754,7 @@ answer "Video Compression" key alt+c Down
 sleep 0.3
 xdotool key Return
 wait_gone "Video Compression"
-for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$saved" ] && break; sleep 0.1; done
 [ -s "$saved" ] || fail "no movie was written"
 [ "$(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")" = "ffv1,4" ] ||
     fail "the movie is not four FFV1 frames: $(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")"
@@ -801,7 +801,7 @@ answer "File Operation" key ctrl+a
 xdotool type --delay 5 "d-cyan.png"
 xdotool key Return
 wait_gone "File Operation"
-for _ in $(seq 30); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
 [ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/a-cyan.png" ] || fail "a-cyan.png was not renamed to d-cyan.png"
 browser_cell 2 "0,255,255" "the renamed file, listed last"
 
@@ -811,13 +811,13 @@ xdotool windowactivate --sync "$browser" 2>/dev/null || true
 xdotool key alt+d
 answer "Question" key alt+y
 wait_gone "Question"
-for _ in $(seq 30); do [ -e "$browse/d-cyan.png" ] || break; sleep 0.1; done
+for _ in $(seq 100); do [ -e "$browse/d-cyan.png" ] || break; sleep 0.1; done
 [ ! -e "$browse/d-cyan.png" ] && [ -f "$browse/_backup_.bak" ] || fail "deleting did not move d-cyan.png to _backup_.bak"
 xdotool windowactivate --sync "$browser" 2>/dev/null || true
 xdotool key alt+u
 answer "Question" key alt+y
 wait_gone "Question"
-for _ in $(seq 30); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
 [ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/_backup_.bak" ] || fail "undo did not bring d-cyan.png back"
 browser_cell 2 "0,255,255" "the file brought back"
 
