@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config mold
     clang libclang-rt-14-dev
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 breeze-icon-theme fonts-dejavu-core
     libjpeg-dev libpng-dev zlib1g-dev libtiff-dev libsodium-dev
