@@ -80,6 +80,13 @@ wait_gone() {
     fail "the window titled \"$1\" did not close"
 }
 
+# Runs its arguments every tenth of a second until they succeed, for up to ten seconds:
+# files a dialog writes may appear a moment after it closes.
+eventually() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+
 # "r,g,b" of pixel ($2, $3) of the picture file $1.
 rgb_at() {
     convert "$1" -format "%[fx:round(255*p{$2,$3}.r)],%[fx:round(255*p{$2,$3}.g)],%[fx:round(255*p{$2,$3}.b)]" info:
@@ -309,8 +316,7 @@ xdotool type --delay 5 "$work/saved.png"
 xdotool key Return
 answer "PNG Save Settings" key Return
 wait_gone "PNG Save Settings"
-for _ in $(seq 100); do [ -s "$work/saved.png" ] && break; sleep 0.1; done
-[ -s "$work/saved.png" ] || fail "no file $work/saved.png was written"
+eventually test -s "$work/saved.png" || fail "no file $work/saved.png was written"
 [ "$(identify -format '%wx%h' "$work/saved.png")" = 320x200 ] || fail "the saved picture is not 320 x 200"
 expect_rgb "$work/saved.png" 100 50 "0,0,0" "the saved stroke"
 # Pressed at x 41 and released at 200: a stroke leaves out the point it ends on.
@@ -512,6 +518,17 @@ find_colour() {
     echo "$((BASH_REMATCH[3] + BASH_REMATCH[1] / 2)) $((BASH_REMATCH[4] + BASH_REMATCH[2] / 2))"
 }
 
+# Screenshots of the main window (named $1) until the colour $2 shows, for up to about ten
+# seconds; leaves the last screenshot in $shot and the colour's middle, "x y", in $at.
+wait_colour() {
+    at=""
+    for _ in $(seq 25); do
+        shot=$(main_shot "$1")
+        at=$(find_colour "$shot" "$2") && return 0
+    done
+    return 1
+}
+
 anim_menu_open() {  # the Anim menu's Open, as a sequence, of the script $1
     xdotool key alt+a
     sleep 0.3
@@ -535,11 +552,7 @@ xdotool key alt+a
 sleep 0.3
 xdotool key Return
 wait_gone "Animation Sequencer"
-for _ in $(seq 25); do
-    shot=$(main_shot composed)
-    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
-done
-[ -n "${at:-}" ] || fail "the first frame (red) is not on the screen"
+wait_colour composed 'rgb(255,0,0)' || fail "the first frame (red) is not on the screen"
 read -r frame_x frame_y <<<"$at"
 xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
 
@@ -567,7 +580,7 @@ xdotool key ctrl+s
 answer "Select File Type" key Return
 answer "Save Animation Sequence" key Return
 wait_gone "Save Animation Sequence"
-for _ in $(seq 100); do [ -s "$frames/f_1.qua" ] && [ -s "$frames/f_1.0002.bmp" ] && break; sleep 0.1; done
+eventually test -s "$frames/f_1.qua" -a -s "$frames/f_1.0002.bmp" || fail "the script and its frames were not written"
 [ "$(head -1 "$frames/f_1.qua")" = "QUASQ3" ] || fail "the script does not start QUASQ3: $(head -1 "$frames/f_1.qua")"
 [ "$(sed -n 4p "$frames/f_1.qua")" = "$frames/f_1.0002.bmp" ] || fail "the script's third frame line is $(sed -n 4p "$frames/f_1.qua")"
 expect_rgb "$frames/f_1.0002.bmp" 10 10 "0,0,255" "the third frame as written"
@@ -580,12 +593,7 @@ for _ in $(seq 25); do
 done
 find_colour "$shot" 'rgb(255,0,0)' >/dev/null && fail "the animation window did not close"
 anim_menu_open "$frames/f_1.qua"
-at=""
-for _ in $(seq 25); do
-    shot=$(main_shot reopened)
-    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
-done
-[ -n "$at" ] || fail "the reopened animation does not show its first frame"
+wait_colour reopened 'rgb(255,0,0)' || fail "the reopened animation does not show its first frame"
 read -r frame_x frame_y <<<"$at"
 xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
 xdotool key 1
@@ -601,12 +609,7 @@ convert -size 64x48 xc:'rgb(0,0,255)' "$frames/blue.png"
 convert -size 20x20 xc:black -fill 'rgb(255,0,0)' -draw "rectangle 5,5 14,14" "$frames/square.png"
 printf 'QUASQ3\ntarget.bmp\nblue.png\n1\n0\n0\n100\nsquare.png\n1\n0\n1\n50\n' >"$frames/scene.qul"
 anim_menu_open "$frames/scene.qul"
-at=""
-for _ in $(seq 25); do
-    shot=$(main_shot layered)
-    at=$(find_colour "$shot" 'rgb(10,200,30)') && break
-done
-[ -n "$at" ] || fail "the layered image's target does not show"
+wait_colour layered 'rgb(10,200,30)' || fail "the layered image's target does not show"
 read -r frame_x frame_y <<<"$at"
 xdotool mousemove --sync $((main_x + frame_x)) $((main_y + frame_y))
 xdotool key k
@@ -640,12 +643,7 @@ main=$(wait_window "Quillor")
 xdotool windowactivate --sync "$main" 2>/dev/null || true
 main_x=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
 main_y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
-at=""
-for _ in $(seq 25); do
-    shot=$(main_shot photo)
-    at=$(find_colour "$shot" 'rgb(200,40,40)') && break
-done
-[ -n "$at" ] || fail "the photo does not show"
+wait_colour photo 'rgb(200,40,40)' || fail "the photo does not show"
 read -r band_x band_y <<<"$at"
 # A pixel of the ramp, 24 lines below the band's middle and 5 pixels right of its left edge.
 ramp_x=$((band_x - 32 + 5))
@@ -726,12 +724,7 @@ xdotool key alt+a
 sleep 0.5
 xdotool key alt+s Return
 wait_gone "AVI Load Options"
-at=""
-for _ in $(seq 25); do
-    shot=$(main_shot movie)
-    at=$(find_colour "$shot" 'rgb(255,0,0)') && break
-done
-[ -n "$at" ] || fail "the movie's first frame (red) is not on the screen"
+wait_colour movie 'rgb(255,0,0)' || fail "the movie's first frame (red) is not on the screen"
 read -r movie_x movie_y <<<"$at"
 xdotool mousemove --sync $((main_x + movie_x)) $((main_y + movie_y))
 
@@ -754,8 +747,7 @@ answer "Video Compression" key alt+c Down
 sleep 0.3
 xdotool key Return
 wait_gone "Video Compression"
-for _ in $(seq 100); do [ -s "$saved" ] && break; sleep 0.1; done
-[ -s "$saved" ] || fail "no movie was written"
+eventually test -s "$saved" || fail "no movie was written"
 [ "$(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")" = "ffv1,4" ] ||
     fail "the movie is not four FFV1 frames: $(ffprobe -v error -show_entries stream=codec_name,nb_frames -of csv=p=0 "$saved")"
 "$quillor" frames "$saved" -o "$work/saved-frames" >/dev/null 2>&1 || fail "the saved movie does not read back"
@@ -801,8 +793,7 @@ answer "File Operation" key ctrl+a
 xdotool type --delay 5 "d-cyan.png"
 xdotool key Return
 wait_gone "File Operation"
-for _ in $(seq 100); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
-[ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/a-cyan.png" ] || fail "a-cyan.png was not renamed to d-cyan.png"
+eventually test -f "$browse/d-cyan.png" && [ ! -e "$browse/a-cyan.png" ] || fail "a-cyan.png was not renamed to d-cyan.png"
 browser_cell 2 "0,255,255" "the renamed file, listed last"
 
 begin "delete the file and undo the delete"
@@ -811,25 +802,18 @@ xdotool windowactivate --sync "$browser" 2>/dev/null || true
 xdotool key alt+d
 answer "Question" key alt+y
 wait_gone "Question"
-for _ in $(seq 100); do [ -e "$browse/d-cyan.png" ] || break; sleep 0.1; done
-[ ! -e "$browse/d-cyan.png" ] && [ -f "$browse/_backup_.bak" ] || fail "deleting did not move d-cyan.png to _backup_.bak"
+eventually test ! -e "$browse/d-cyan.png" && [ -f "$browse/_backup_.bak" ] || fail "deleting did not move d-cyan.png to _backup_.bak"
 xdotool windowactivate --sync "$browser" 2>/dev/null || true
 xdotool key alt+u
 answer "Question" key alt+y
 wait_gone "Question"
-for _ in $(seq 100); do [ -f "$browse/d-cyan.png" ] && break; sleep 0.1; done
-[ -f "$browse/d-cyan.png" ] && [ ! -e "$browse/_backup_.bak" ] || fail "undo did not bring d-cyan.png back"
+eventually test -f "$browse/d-cyan.png" && [ ! -e "$browse/_backup_.bak" ] || fail "undo did not bring d-cyan.png back"
 browser_cell 2 "0,255,255" "the file brought back"
 
 begin "open a picture from the browser by double click"
 xdotool mousemove --sync $((browser_x + $(cell_x 0))) $((browser_y + cell_y)) click --repeat 2 --delay 80 1
 wait_gone "Browse Files"
-at=""
-for _ in $(seq 25); do
-    shot=$(main_shot browsed)
-    at=$(find_colour "$shot" 'rgb(255,0,255)') && break
-done
-[ -n "$at" ] || fail "the picture opened from the browser (b-magenta.png) is not on the screen"
+wait_colour browsed 'rgb(255,0,255)' || fail "the picture opened from the browser (b-magenta.png) is not on the screen"
 grep -qi '^\[Browse\]' "$work/config/quillor.ini" || fail "the browser's settings were not stored on opening"
 
 begin "quit the third run"
